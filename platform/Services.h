@@ -1,0 +1,22 @@
+#pragma once
+// The platform services the windows use. main() installs the real ones;
+// tests install scripted message boxes, a fake file dialog and a fake viewer.
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ViewerLauncher.h"
+
+namespace corvane::platform {
+
+struct Services {
+    MessageBoxes* messages = nullptr;
+    FileDialogs* files = nullptr;
+    ViewerLauncher* viewer = nullptr;
+};
+
+Services& services();
+
+// Shorthands for the common boxes.
+void notify(QWidget* owner, const QString& text, const QString& caption);   // OK only
+bool askYesNo(QWidget* owner, const QString& text, const QString& caption); // true on Yes
+
+} // namespace corvane::platform

@@ -1,0 +1,23 @@
+#pragma once
+// Whole-file replacement that never leaves a truncated file behind, and
+// whole-line reading of the files the system and its users write.
+#include "store/SaveResult.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+// Writes `contents` to a temporary file beside `path`, syncs it, renames it over
+// `path` and syncs the folder. On any failure the old file stays as it was and
+// no temporary file remains.
+SaveResult writeFileAtomically(const std::string& path, std::string_view contents);
+
+// Reads every line of `path` whole, without its line end (LF, or CR LF).
+// Text that is not valid UTF-8 is taken as Windows-1252 and converted to UTF-8.
+// Returns nothing when the file cannot be opened.
+std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+
+} // namespace corvane

@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+struct OpponentEntry {
+    std::string opponentName;
+    std::int32_t played = 0;
+};
+
+struct GameRecord {
+    std::int32_t team1Score = 0;
+    std::int32_t team2Score = 0;
+    std::int32_t team1Flags = 0;
+    std::int32_t team2Flags = 0;
+    std::string team1Name;
+    std::string team2Name;
+};
+
+// The one-line text of a game, shown in the Completed Games list and used to find it again.
+std::string formatGameLine(const GameRecord& game);
+
+struct TeamRecord {
+    std::string firstPlayer;
+    std::string secondPlayer;
+    std::string teamName;
+    std::int32_t gamesPlayed = 0;
+    std::int32_t wins = 0;
+    std::int32_t losses = 0;
+    std::int32_t winLossDifference = 0;
+    std::int32_t pointsFor = 0;
+    std::int32_t pointsAgainst = 0;
+    std::int32_t flagsGiven = 0;
+    std::int32_t flagged = 0;
+    std::int32_t previousHighScore = 0;
+    std::int32_t highScore = 0;
+    std::int32_t previousLowScore = 0;
+    std::int32_t lowScore = 0;
+    float winRatio = 0.0f;
+    float averageScore = 0.0f;
+    float averageOpponentScore = 0.0f;
+    float averageMargin = 0.0f;
+    // Read freely; append only through addOpponent, which keeps the lookup index.
+    std::vector<std::unique_ptr<OpponentEntry>> opponents;
+
+    // Sets `played` on every entry whose opponentName equals `name`.
+    void markOpponentPlayed(std::string_view name, std::int32_t value);
+    bool hasOpponent(std::string_view name) const;
+    void addOpponent(std::string name);
+
+    TeamRecord();
+    ~TeamRecord();
+    TeamRecord(TeamRecord&&) noexcept;
+    TeamRecord& operator=(TeamRecord&&) noexcept;
+
+private:
+    struct OpponentIndex;
+    std::unique_ptr<OpponentIndex> index_;
+};
+
+} // namespace corvane

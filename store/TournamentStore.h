@@ -1,0 +1,83 @@
+#pragma once
+// The one in-memory home of the current tournament.
+#include "store/Records.h"
+#include "store/SaveResult.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+class TournamentStore {
+public:
+    // The process-wide store; null before createStore and after destroyStore.
+    static TournamentStore* instance;
+    static void createStore();
+    static void destroyStore();
+
+    TournamentStore();
+    ~TournamentStore();
+    TournamentStore(const TournamentStore&) = delete;
+    TournamentStore& operator=(const TournamentStore&) = delete;
+
+    // Read freely; grow only through the append functions, which keep the name indexes.
+    std::vector<std::unique_ptr<TeamRecord>> teams;
+    std::vector<std::unique_ptr<std::string>> players;
+    std::vector<std::unique_ptr<GameRecord>> games;
+    std::string workingDirectory;
+    std::string tournamentFolder;
+    std::int32_t tournamentNumber = 0;
+    std::int32_t noTournamentYet = 1;
+
+    // Lookups: the first match in list order, names compared without regard to case.
+    TeamRecord* findTeam(std::string_view name);
+    bool hasPlayer(std::string_view name) const;
+
+    // Appending: the store takes ownership of a completely built record.
+    void appendPlayer(std::string name);
+    void appendTeam(std::unique_ptr<TeamRecord> team);
+    void appendGame(std::unique_ptr<GameRecord> game);
+
+    // Stable reorder of `teams` (the standings order); keeps the indexes right.
+    void reorderTeams(const std::function<bool(const TeamRecord&, const TeamRecord&)>& before);
+
+    void loadAll();
+    void clearAll();
+
+    // Data files in the tournament folder.
+    void readPlayers();
+    void readTeams();
+    void readGames();
+    SaveResult writePlayers() const;
+    SaveResult writeTeams();
+    SaveResult writeGames() const;
+
+    // Statistics and opponent lists.
+    void applyGameResult(const GameRecord& game);
+    void removeGameResult(const GameRecord& game);
+    void refreshOpponentLists();
+
+    // Finds the game whose game line is `gameLine`, takes it out of the
+    // statistics and the played marks and destroys it. False if none matched.
+    bool removeGame(std::string_view gameLine);
+
+    // Tournament number and folder.
+    void readTournamentNumber(const std::string& directory);
+    void composeTournamentFolder();
+    SaveResult writeTournamentNumber();
+
+    // Paths inside the working directory and the tournament folder.
+    std::string tournamentPath() const;                     // working directory / folder
+    std::string filePath(std::string_view fileName) const; // ... / folder / fileName
+    std::string tournamentDatPath() const;                  // working directory / tournament.dat
+
+private:
+    struct NameIndex;
+    std::unique_ptr<NameIndex> index_;
+};
+
+} // namespace corvane
