@@ -3,6 +3,7 @@
 // whole-line reading of the files the system and its users write.
 #include "store/SaveResult.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,5 +20,10 @@ SaveResult writeFileAtomically(const std::string& path, std::string_view content
 // Text that is not valid UTF-8 is taken as Windows-1252 and converted to UTF-8.
 // Returns nothing when the file cannot be opened.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+
+// The same lines handed to `onLine` one by one, without a copy of each;
+// false when the file cannot be opened.
+bool forEachTextLine(const std::string& path,
+                     const std::function<void(std::string_view line)>& onLine);
 
 } // namespace corvane

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -58,8 +59,15 @@ struct TeamRecord {
     TeamRecord& operator=(TeamRecord&&) noexcept;
 
 private:
+    friend class TournamentStore;
     struct OpponentIndex;
-    std::unique_ptr<OpponentIndex> index_;
+    OpponentIndex& index() const;
+    // The same with the name's foldedHash already known, for bulk work.
+    bool hasOpponent(std::string_view name, std::size_t hash) const;
+    void addOpponent(std::string name, std::size_t hash);
+    void reserveOpponents(std::size_t count);
+
+    mutable std::unique_ptr<OpponentIndex> index_;
 };
 
 } // namespace corvane

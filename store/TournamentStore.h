@@ -35,6 +35,7 @@ public:
 
     // Lookups: the first match in list order, names compared without regard to case.
     TeamRecord* findTeam(std::string_view name);
+    const TeamRecord* findTeam(std::string_view name) const;
     bool hasPlayer(std::string_view name) const;
 
     // Appending: the store takes ownership of a completely built record.
@@ -71,12 +72,17 @@ public:
     SaveResult writeTournamentNumber();
 
     // Paths inside the working directory and the tournament folder.
-    std::string tournamentPath() const;                     // working directory / folder
+    std::string tournamentPath() const;                    // working directory / folder
     std::string filePath(std::string_view fileName) const; // ... / folder / fileName
-    std::string tournamentDatPath() const;                  // working directory / tournament.dat
+    std::string tournamentDatPath() const;                 // working directory / tournament.dat
 
 private:
     struct NameIndex;
+    void syncTeamIndex() const;
+    void syncPlayerIndex() const;
+    TeamRecord* findTeamIndexed(std::string_view name) const;
+    void splitTeamName(TeamRecord& team) const;
+
     std::unique_ptr<NameIndex> index_;
 };
 

@@ -1,0 +1,111 @@
+#include "store/NameCompare.h"
+
+#include "store/Utf8.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
+namespace corvane {
+namespace {
+
+struct FoldRow {
+    char32_t from;
+    char32_t to[3];
+};
+
+constexpr FoldRow foldTable[] = {
+#include "store/CaseFoldTable.inc"
+};
+
+static_assert(std::is_sorted(std::begin(foldTable), std::end(foldTable),
+                             [](const FoldRow& a, const FoldRow& b) { return a.from < b.from; }));
+
+// Hands out the folded form of a name one byte at a time, so comparing and
+// hashing need no copy of the name.
+class FoldReader {
+public:
+    explicit FoldReader(std::string_view text) : text_(text) {}
+
+    // The next byte of the folded form, or -1 at its end.
+    int next() {
+        if (pendingPos_ < pendingLength_) {
+            return static_cast<unsigned char>(pending_[pendingPos_++]);
+        }
+        if (pos_ >= text_.size()) {
+            return -1;
+        }
+        const auto lead = static_cast<unsigned char>(text_[pos_]);
+        if (lead < 0x80) {
+            ++pos_;
+            return (lead >= 'A' && lead <= 'Z') ? lead + ('a' - 'A') : lead;
+        }
+        const long cp = utf8::decode(text_, pos_);
+        if (cp < 0) {
+            return lead;
+        }
+        fillPending(static_cast<char32_t>(cp));
+        return static_cast<unsigned char>(pending_[pendingPos_++]);
+    }
+
+private:
+    void fillPending(char32_t cp) {
+        pendingPos_ = 0;
+        pendingLength_ = 0;
+        const auto* row = std::lower_bound(std::begin(foldTable), std::end(foldTable), cp,
+                                           [](const FoldRow& r, char32_t c) { return r.from < c; });
+        if (row == std::end(foldTable) || row->from != cp) {
+            pendingLength_ = utf8::encode(cp, pending_);
+            return;
+        }
+        for (char32_t target : row->to) {
+            if (target != 0) {
+                pendingLength_ += utf8::encode(target, pending_ + pendingLength_);
+            }
+        }
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    char pending_[12] = {};
+    std::size_t pendingLength_ = 0;
+    std::size_t pendingPos_ = 0;
+};
+
+} // namespace
+
+std::string foldName(std::string_view name) {
+    std::string folded;
+    folded.reserve(name.size());
+    FoldReader reader(name);
+    for (int b = reader.next(); b >= 0; b = reader.next()) {
+        folded.push_back(static_cast<char>(b));
+    }
+    return folded;
+}
+
+bool namesEqual(std::string_view a, std::string_view b) {
+    FoldReader ra(a);
+    FoldReader rb(b);
+    for (;;) {
+        const int ca = ra.next();
+        if (ca != rb.next()) {
+            return false;
+        }
+        if (ca < 0) {
+            return true;
+        }
+    }
+}
+
+std::size_t foldedHash(std::string_view name) {
+    // FNV-1a, 64 bits.
+    std::uint64_t hash = 14695981039346656037ull;
+    FoldReader reader(name);
+    for (int b = reader.next(); b >= 0; b = reader.next()) {
+        hash = (hash ^ static_cast<std::uint64_t>(b)) * 1099511628211ull;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+} // namespace corvane

@@ -1,0 +1,139 @@
+#include "store/Records.h"
+
+#include "store/NameCompare.h"
+
+#include <bit>
+
+namespace corvane {
+
+std::string formatGameLine(const GameRecord& game) {
+    std::string line;
+    line.reserve(game.team1Name.size() + game.team2Name.size() + 64);
+    line += game.team1Name;
+    line += "   (";
+    line += std::to_string(game.team1Score);
+    line += ", ";
+    line += std::to_string(game.team1Flags);
+    line += ")   -- vs --   ";
+    line += game.team2Name;
+    line += "   (";
+    line += std::to_string(game.team2Score);
+    line += ", ";
+    line += std::to_string(game.team2Flags);
+    line += ")";
+    return line;
+}
+
+// An open-addressing table from the folded hash of each opponent name to the
+// entry's position, so a team with thousands of opponents finds one at once.
+struct TeamRecord::OpponentIndex {
+    std::vector<std::size_t> hashes;  // per indexed entry
+    std::vector<std::uint32_t> slots; // entry position + 1; 0 is free
+
+    std::size_t mask() const { return slots.size() - 1; }
+
+    void place(std::uint32_t position) {
+        std::size_t slot = hashes[position] & mask();
+        while (slots[slot] != 0) {
+            slot = (slot + 1) & mask();
+        }
+        slots[slot] = position + 1;
+    }
+
+    void reserve(std::size_t count) {
+        const std::size_t wanted = std::bit_ceil(count * 2 + 2);
+        if (wanted <= slots.size()) {
+            return;
+        }
+        slots.assign(wanted, 0);
+        for (std::uint32_t i = 0; i < hashes.size(); ++i) {
+            place(i);
+        }
+        hashes.reserve(count);
+    }
+
+    void add(std::size_t hash) {
+        reserve(hashes.size() + 1);
+        hashes.push_back(hash);
+        place(static_cast<std::uint32_t>(hashes.size() - 1));
+    }
+
+    // Calls `visit` with the position of every entry whose hash is `hash`.
+    template <class Visit> void forEachWithHash(std::size_t hash, Visit visit) const {
+        if (slots.empty()) {
+            return;
+        }
+        for (std::size_t slot = hash & mask(); slots[slot] != 0; slot = (slot + 1) & mask()) {
+            const std::uint32_t position = slots[slot] - 1;
+            if (hashes[position] == hash && !visit(position)) {
+                return;
+            }
+        }
+    }
+};
+
+TeamRecord::TeamRecord() : index_(std::make_unique<OpponentIndex>()) {}
+TeamRecord::~TeamRecord() = default;
+TeamRecord::TeamRecord(TeamRecord&&) noexcept = default;
+TeamRecord& TeamRecord::operator=(TeamRecord&&) noexcept = default;
+
+TeamRecord::OpponentIndex& TeamRecord::index() const {
+    if (!index_) {
+        index_ = std::make_unique<OpponentIndex>();
+    }
+    OpponentIndex& ix = *index_;
+    // Entries appended or removed behind our back are taken in here.
+    if (ix.hashes.size() > opponents.size()) {
+        ix = OpponentIndex{};
+    }
+    if (ix.hashes.size() < opponents.size()) {
+        ix.reserve(opponents.size());
+        while (ix.hashes.size() < opponents.size()) {
+            ix.add(foldedHash(opponents[ix.hashes.size()]->opponentName));
+        }
+    }
+    return ix;
+}
+
+bool TeamRecord::hasOpponent(std::string_view name, std::size_t hash) const {
+    bool found = false;
+    index().forEachWithHash(hash, [&](std::uint32_t position) {
+        found = namesEqual(opponents[position]->opponentName, name);
+        return !found;
+    });
+    return found;
+}
+
+bool TeamRecord::hasOpponent(std::string_view name) const {
+    return hasOpponent(name, foldedHash(name));
+}
+
+void TeamRecord::markOpponentPlayed(std::string_view name, std::int32_t value) {
+    index().forEachWithHash(foldedHash(name), [&](std::uint32_t position) {
+        OpponentEntry& entry = *opponents[position];
+        if (namesEqual(entry.opponentName, name)) {
+            entry.played = value;
+        }
+        return true;
+    });
+}
+
+void TeamRecord::addOpponent(std::string name, std::size_t hash) {
+    OpponentIndex& ix = index();
+    auto entry = std::make_unique<OpponentEntry>();
+    entry->opponentName = std::move(name);
+    opponents.push_back(std::move(entry));
+    ix.add(hash);
+}
+
+void TeamRecord::addOpponent(std::string name) {
+    const std::size_t hash = foldedHash(name);
+    addOpponent(std::move(name), hash);
+}
+
+void TeamRecord::reserveOpponents(std::size_t count) {
+    opponents.reserve(count);
+    index().reserve(count);
+}
+
+} // namespace corvane

@@ -1,0 +1,33 @@
+#pragma once
+// The store's private lookup tables: folded name hashes to the records that
+// carry them, so lookups cost the same with ten teams or ten thousand.
+#include "store/TournamentStore.h"
+
+#include <cstddef>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace corvane {
+
+struct TournamentStore::NameIndex {
+    // Every team under the hash of its name, in no particular order: the first
+    // match in `teams` order is settled at lookup, so a reorder needs no update.
+    std::unordered_map<std::size_t, std::vector<TeamRecord*>> teamsByHash;
+    std::size_t indexedTeams = 0;
+    std::unordered_map<std::size_t, std::vector<const std::string*>> playersByHash;
+    std::size_t indexedPlayers = 0;
+    // Teams whose opponent lists hold every team that was there at the last refresh.
+    std::unordered_set<const TeamRecord*> refreshed;
+
+    void addTeam(TeamRecord* team) {
+        teamsByHash[foldedHash(team->teamName)].push_back(team);
+        ++indexedTeams;
+    }
+    void addPlayer(const std::string* player) {
+        playersByHash[foldedHash(*player)].push_back(player);
+        ++indexedPlayers;
+    }
+};
+
+} // namespace corvane

@@ -1,0 +1,59 @@
+#include "store/AtomicFile.h"
+#include "store/FileFormat.h"
+#include "store/TournamentStore.h"
+
+namespace corvane {
+
+// Only teamName is stored. A team is normally "A & B"; when a player's own name
+// holds "&", the " & " with a registered player on each side is the true split.
+void TournamentStore::splitTeamName(TeamRecord& team) const {
+    const std::string& name = team.teamName;
+    for (auto at = name.find(" & "); at != std::string::npos; at = name.find(" & ", at + 1)) {
+        const std::string_view first(name.data(), at);
+        const std::string_view second = std::string_view(name).substr(at + 3);
+        if (hasPlayer(first) && hasPlayer(second)) {
+            team.firstPlayer = first;
+            team.secondPlayer = second;
+            return;
+        }
+    }
+    const auto amp = name.find('&');
+    if (amp == std::string::npos) {
+        // Not a pair at all: the whole name stands for its one player.
+        team.firstPlayer = name;
+        team.secondPlayer.clear();
+        return;
+    }
+    // The first "&", assuming one blank on each side of it.
+    const std::size_t firstLength = amp == 0 ? 0 : amp - 1;
+    const std::size_t secondLength = name.size() >= amp + 2 ? name.size() - amp - 2 : 0;
+    team.firstPlayer = name.substr(0, firstLength);
+    team.secondPlayer = name.substr(name.size() - secondLength);
+}
+
+void TournamentStore::readTeams() {
+    forEachTextLine(filePath("teams.txt"), [&](std::string_view line) {
+        if (!fileformat::contains(line, "TEAM")) {
+            return;
+        }
+        auto team = std::make_unique<TeamRecord>();
+        team->teamName = fileformat::valueAfter(line, 5);
+        splitTeamName(*team);
+        appendTeam(std::move(team));
+    });
+    refreshOpponentLists();
+}
+
+SaveResult TournamentStore::writeTeams() {
+    std::string contents;
+    for (const auto& team : teams) {
+        contents += "TEAM ";
+        contents += team->teamName;
+        contents += '\n';
+    }
+    SaveResult result = writeFileAtomically(filePath("teams.txt"), contents);
+    refreshOpponentLists();
+    return result;
+}
+
+} // namespace corvane
