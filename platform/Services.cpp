@@ -1,0 +1,21 @@
+#include "platform/Services.h"
+
+namespace corvane::platform {
+
+Services& services() {
+    static Services installed;
+    return installed;
+}
+
+void notify(QWidget* owner, const QString& text, const QString& caption) {
+    if (MessageBoxes* boxes = services().messages) {
+        boxes->show(owner, text, caption, MessageButtons::Ok);
+    }
+}
+
+bool askYesNo(QWidget* owner, const QString& text, const QString& caption) {
+    MessageBoxes* boxes = services().messages;
+    return boxes && boxes->show(owner, text, caption, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+} // namespace corvane::platform
