@@ -9,8 +9,18 @@ namespace corvane::fileformat {
 
 // A reader takes a value by position: what follows the prefix the writer puts
 // in front of it, or nothing when the line is no longer than that prefix.
+// A cut that falls inside a UTF-8 character starts after that character: one
+// broken name saved back would make the whole file read as Windows-1252 on
+// the next load.
 inline std::string_view valueAfter(std::string_view line, std::size_t prefixLength) {
-    return line.size() <= prefixLength ? std::string_view() : line.substr(prefixLength);
+    if (line.size() <= prefixLength) {
+        return std::string_view();
+    }
+    std::size_t start = prefixLength;
+    while (start < line.size() && (static_cast<unsigned char>(line[start]) & 0xC0) == 0x80) {
+        ++start;
+    }
+    return line.substr(start);
 }
 
 inline bool contains(std::string_view line, std::string_view word) {
