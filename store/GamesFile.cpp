@@ -1,8 +1,11 @@
 #include "store/AtomicFile.h"
 #include "store/FileFormat.h"
+#include "store/NameCompare.h"
 #include "store/TournamentStore.h"
 
+#include <algorithm>
 #include <charconv>
+#include <functional>
 
 namespace corvane {
 namespace {
@@ -54,9 +57,20 @@ void readGameLine(GameRecord& game, std::string_view line) {
     }
 }
 
+// A played mark to set once the whole file is read.
+struct PendingMark {
+    TeamRecord* team;
+    std::string_view opponent;
+    std::size_t hash;
+};
+
 } // namespace
 
+// Marks are set team by team once all games are in: each team's opponent
+// table is then walked while it is in the cache, rather than jumping between
+// thousands of teams for every game. Nothing reads the marks meanwhile.
 void TournamentStore::readGames() {
+    std::vector<PendingMark> marks;
     std::unique_ptr<GameRecord> game;
     forEachTextLine(filePath("games.txt"), [&](std::string_view line) {
         if (!game) {
@@ -73,16 +87,27 @@ void TournamentStore::readGames() {
             return;
         }
         appendGame(std::move(game));
+        // applyGameResult and the two marks, each name folded only once.
         const GameRecord& done = *games.back();
-        applyGameResult(done);
-        if (TeamRecord* first = findTeam(done.team1Name)) {
-            first->markOpponentPlayed(done.team2Name, 1);
+        const std::size_t hash1 = foldedHash(done.team1Name);
+        const std::size_t hash2 = foldedHash(done.team2Name);
+        TeamRecord* first = findTeamIndexed(done.team1Name, hash1);
+        TeamRecord* second = findTeamIndexed(done.team2Name, hash2);
+        applyToTeams(done, first, second);
+        if (first != nullptr) {
+            marks.push_back({first, done.team2Name, hash2});
         }
-        if (TeamRecord* second = findTeam(done.team2Name)) {
-            second->markOpponentPlayed(done.team1Name, 1);
+        if (second != nullptr) {
+            marks.push_back({second, done.team1Name, hash1});
         }
     });
     // A block still open at the end of the file is no game.
+    std::sort(marks.begin(), marks.end(), [](const PendingMark& a, const PendingMark& b) {
+        return std::less<const TeamRecord*>()(a.team, b.team);
+    });
+    for (const PendingMark& mark : marks) {
+        mark.team->markOpponentPlayed(mark.opponent, mark.hash, 1);
+    }
 }
 
 SaveResult TournamentStore::writeGames() const {

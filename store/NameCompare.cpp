@@ -105,6 +105,12 @@ std::size_t foldedHash(std::string_view name) {
     for (int b = reader.next(); b >= 0; b = reader.next()) {
         hash = (hash ^ static_cast<std::uint64_t>(b)) * 1099511628211ull;
     }
+    // FNV leaves the low bits weak, and tables index by them: mix them in.
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdull;
+    hash ^= hash >> 33;
+    hash *= 0xc4ceb9fe1a85ec53ull;
+    hash ^= hash >> 33;
     return static_cast<std::size_t>(hash);
 }
 

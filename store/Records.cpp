@@ -26,18 +26,23 @@ std::string formatGameLine(const GameRecord& game) {
 
 // An open-addressing table from the folded hash of each opponent name to the
 // entry's position, so a team with thousands of opponents finds one at once.
+// A slot holds the position and the hash's upper half, so a probe rarely has to
+// look at an entry that does not match.
 struct TeamRecord::OpponentIndex {
-    std::vector<std::size_t> hashes;  // per indexed entry
-    std::vector<std::uint32_t> slots; // entry position + 1; 0 is free
+    static constexpr std::uint64_t tagMask = 0xFFFFFFFF00000000ull;
+
+    std::vector<std::size_t> hashes;  // per indexed entry, for growing the table
+    std::vector<std::uint64_t> slots; // tag | (position + 1); 0 is free
 
     std::size_t mask() const { return slots.size() - 1; }
 
     void place(std::uint32_t position) {
-        std::size_t slot = hashes[position] & mask();
+        const auto hash = static_cast<std::uint64_t>(hashes[position]);
+        std::size_t slot = hash & mask();
         while (slots[slot] != 0) {
             slot = (slot + 1) & mask();
         }
-        slots[slot] = position + 1;
+        slots[slot] = (hash & tagMask) | (std::uint64_t{position} + 1);
     }
 
     void reserve(std::size_t count) {
@@ -58,14 +63,16 @@ struct TeamRecord::OpponentIndex {
         place(static_cast<std::uint32_t>(hashes.size() - 1));
     }
 
-    // Calls `visit` with the position of every entry whose hash is `hash`.
+    // Calls `visit` with the position of every entry that may carry `hash`,
+    // until it returns false.
     template <class Visit> void forEachWithHash(std::size_t hash, Visit visit) const {
         if (slots.empty()) {
             return;
         }
+        const std::uint64_t tag = static_cast<std::uint64_t>(hash) & tagMask;
         for (std::size_t slot = hash & mask(); slots[slot] != 0; slot = (slot + 1) & mask()) {
-            const std::uint32_t position = slots[slot] - 1;
-            if (hashes[position] == hash && !visit(position)) {
+            if ((slots[slot] & tagMask) == tag &&
+                !visit(static_cast<std::uint32_t>((slots[slot] & ~tagMask) - 1))) {
                 return;
             }
         }
@@ -109,7 +116,11 @@ bool TeamRecord::hasOpponent(std::string_view name) const {
 }
 
 void TeamRecord::markOpponentPlayed(std::string_view name, std::int32_t value) {
-    index().forEachWithHash(foldedHash(name), [&](std::uint32_t position) {
+    markOpponentPlayed(name, foldedHash(name), value);
+}
+
+void TeamRecord::markOpponentPlayed(std::string_view name, std::size_t hash, std::int32_t value) {
+    index().forEachWithHash(hash, [&](std::uint32_t position) {
         OpponentEntry& entry = *opponents[position];
         if (namesEqual(entry.opponentName, name)) {
             entry.played = value;

@@ -65,6 +65,7 @@ private:
     // The same with the name's foldedHash already known, for bulk work.
     bool hasOpponent(std::string_view name, std::size_t hash) const;
     void addOpponent(std::string name, std::size_t hash);
+    void markOpponentPlayed(std::string_view name, std::size_t hash, std::int32_t value);
     void reserveOpponents(std::size_t count);
 
     mutable std::unique_ptr<OpponentIndex> index_;

@@ -138,10 +138,15 @@ const GameRecord* storedGame(const std::vector<std::unique_ptr<GameRecord>>& gam
 } // namespace
 
 void TournamentStore::applyGameResult(const GameRecord& game) {
-    for (const Side& side : {firstSide(game), secondSide(game)}) {
-        if (TeamRecord* team = findTeam(side.name)) {
-            addSide(*team, side);
-        }
+    applyToTeams(game, findTeam(game.team1Name), findTeam(game.team2Name));
+}
+
+void TournamentStore::applyToTeams(const GameRecord& game, TeamRecord* first, TeamRecord* second) {
+    if (first != nullptr) {
+        addSide(*first, firstSide(game));
+    }
+    if (second != nullptr) {
+        addSide(*second, secondSide(game));
     }
 }
 

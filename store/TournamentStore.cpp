@@ -50,9 +50,9 @@ void TournamentStore::syncPlayerIndex() const {
     }
 }
 
-TeamRecord* TournamentStore::findTeamIndexed(std::string_view name) const {
+TeamRecord* TournamentStore::findTeamIndexed(std::string_view name, std::size_t hash) const {
     syncTeamIndex();
-    const auto found = index_->teamsByHash.find(foldedHash(name));
+    const auto found = index_->teamsByHash.find(hash);
     if (found == index_->teamsByHash.end()) {
         return nullptr;
     }
@@ -77,11 +77,11 @@ TeamRecord* TournamentStore::findTeamIndexed(std::string_view name) const {
 }
 
 TeamRecord* TournamentStore::findTeam(std::string_view name) {
-    return findTeamIndexed(name);
+    return findTeamIndexed(name, foldedHash(name));
 }
 
 const TeamRecord* TournamentStore::findTeam(std::string_view name) const {
-    return findTeamIndexed(name);
+    return findTeamIndexed(name, foldedHash(name));
 }
 
 bool TournamentStore::hasPlayer(std::string_view name) const {

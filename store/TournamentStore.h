@@ -3,6 +3,7 @@
 #include "store/Records.h"
 #include "store/SaveResult.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -80,7 +81,8 @@ private:
     struct NameIndex;
     void syncTeamIndex() const;
     void syncPlayerIndex() const;
-    TeamRecord* findTeamIndexed(std::string_view name) const;
+    TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
+    void applyToTeams(const GameRecord& game, TeamRecord* first, TeamRecord* second);
     void splitTeamName(TeamRecord& team) const;
 
     std::unique_ptr<NameIndex> index_;
