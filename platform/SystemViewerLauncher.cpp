@@ -1,0 +1,36 @@
+// The real results viewer: the corvane-viewer program, ended and started as processes.
+#include "platform/ViewerLauncher.h"
+#include "platform/ViewerProcesses.h"
+
+namespace corvane::platform {
+namespace {
+
+constexpr const char* viewerName = "corvane-viewer";
+
+// A viewer asked to end gets this long to close its window before it is killed.
+constexpr std::chrono::milliseconds closeGrace{1500};
+
+class SystemViewerLauncher final : public ViewerLauncher {
+public:
+    SystemViewerLauncher()
+        : viewer_{viewerName,
+                  locateViewer(runningExecutable(), viewerName, CORVANE_INSTALLED_VIEWER)} {}
+
+    void endRunningViewers() override { (void)endViewerProcesses(viewer_, closeGrace); }
+
+    bool startViewer(const std::string& pagePath) override {
+        // "--" keeps a page path that starts with a dash from being read as an option.
+        return startDetached(viewer_.executable, {"--", pagePath});
+    }
+
+private:
+    ViewerIdentity viewer_;
+};
+
+} // namespace
+
+std::unique_ptr<ViewerLauncher> makeSystemViewerLauncher() {
+    return std::make_unique<SystemViewerLauncher>();
+}
+
+} // namespace corvane::platform

@@ -1,0 +1,12 @@
+#include "res/icons/ApplicationIcon.h"
+
+namespace corvane::res {
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/corvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace corvane::res

@@ -1,0 +1,24 @@
+#pragma once
+// The command line of corvane-viewer. Read without the toolkit, so --help and
+// --version work where no display is at hand.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::viewer {
+
+struct ViewerArguments {
+    bool help = false;
+    bool version = false;
+    // Test use: print the caption and text of the first page shown, then exit.
+    bool exitAfterLoad = false;
+    std::string page;
+    std::string error; // not empty if the command line is wrong
+};
+
+// `words` without the program name.
+[[nodiscard]] ViewerArguments parseViewerArguments(const std::vector<std::string>& words);
+
+std::string viewerUsage();
+
+} // namespace corvane::viewer

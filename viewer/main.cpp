@@ -1,0 +1,75 @@
+// corvane-viewer: shows a tournament's result pages as a browser renders them.
+#include "res/icons/ApplicationIcon.h"
+#include "viewer/ViewerArguments.h"
+#include "viewer/ViewerWindow.h"
+
+#include <QApplication>
+#include <QWebEngineView>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+using corvane::viewer::ViewerWindow;
+
+std::vector<std::string> toWords(const QStringList& list) {
+    std::vector<std::string> words;
+    for (qsizetype i = 1; i < list.size(); ++i)
+        words.push_back(list[i].toStdString());
+    return words;
+}
+
+// Test use: once the first page is shown, prints the caption and the page's text and ends.
+void ExitAfterFirstPage(ViewerWindow& window) {
+    QObject::connect(window.view(), &QWebEngineView::loadFinished, &window, [&window](bool ok) {
+        if (!ok)
+            return;
+        window.view()->page()->toPlainText([&window](const QString& text) {
+            std::printf("%s\n%s\n", qPrintable(window.windowTitle()), qPrintable(text));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace corvane::viewer;
+
+    // Help and version need no display, so they are answered before the toolkit starts.
+    const ViewerArguments early =
+        parseViewerArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (early.help) {
+        std::fputs(viewerUsage().c_str(), stdout);
+        return 0;
+    }
+    if (early.version) {
+        std::printf("corvane-viewer %s\n", CORVANE_VERSION);
+        return 0;
+    }
+
+    // Chromium will not run its sandbox as root (as in CI); only then it goes without.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("corvane-viewer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QApplication::setWindowIcon(corvane::res::applicationIcon());
+
+    // Read again without the toolkit's own options, such as -platform.
+    const ViewerArguments args = parseViewerArguments(toWords(QCoreApplication::arguments()));
+    if (!args.error.empty()) {
+        std::fprintf(stderr, "corvane-viewer: %s\n\n%s", args.error.c_str(), viewerUsage().c_str());
+        return 2;
+    }
+
+    ViewerWindow window;
+    if (args.exitAfterLoad)
+        ExitAfterFirstPage(window);
+    window.OpenPage(QString::fromStdString(args.page));
+    window.show();
+    return QApplication::exec();
+}
