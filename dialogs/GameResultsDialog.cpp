@@ -1,0 +1,193 @@
+#include "dialogs/GameResultsDialog.h"
+
+#include "app/ViewResults.h"
+#include "dialogs/DialogSetup.h"
+#include "dialogs/ListFilling.h"
+#include "dialogs/ScoreText.h"
+#include "platform/DialogTemplate.h"
+#include "platform/ListBoxes.h"
+#include "platform/SaveErrors.h"
+#include "platform/Services.h"
+#include "store/TournamentStore.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <memory>
+
+namespace corvane::dialogs {
+
+namespace {
+constexpr int templateId = 131;
+constexpr int deleteId = 1006;
+constexpr int team1Id = 1009;
+constexpr int team2Id = 1010;
+constexpr int team1ScoreId = 1011;
+constexpr int team1FlagsId = 1012;
+constexpr int saveId = 1013;
+constexpr int team2ScoreId = 1014;
+constexpr int team2FlagsId = 1015;
+constexpr int gameListId = 1016;
+
+std::optional<std::int32_t> scoreOf(const QLineEdit& field) {
+    return readScore(field.text().toStdString());
+}
+
+std::string selectedTeam(const QComboBox& combo) {
+    return combo.itemText(combo.currentIndex()).toStdString();
+}
+
+void clearSelection(QComboBox& combo) {
+    combo.setCurrentIndex(-1);
+    if (combo.isEditable()) {
+        combo.clearEditText();
+    }
+}
+} // namespace
+
+GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
+    buildDialog(*this, templateId);
+    team1_ = platform::control<QComboBox>(*this, team1Id);
+    team2_ = platform::control<QComboBox>(*this, team2Id);
+    team1Score_ = platform::control<QLineEdit>(*this, team1ScoreId);
+    team2Score_ = platform::control<QLineEdit>(*this, team2ScoreId);
+    team1Flags_ = platform::control<QComboBox>(*this, team1FlagsId);
+    team2Flags_ = platform::control<QComboBox>(*this, team2FlagsId);
+    gameList_ = platform::control<QListWidget>(*this, gameListId);
+    connectButton(*this, saveId, [this] { OnSave(); });
+    connectButton(*this, deleteId, [this] { OnDelete(); });
+    ResetInputs();
+    // Filled once: the combos keep this order while the dialog is open, even
+    // though publishing puts the store's teams into standings order.
+    FillTeamCombos();
+    FillGameList();
+}
+
+void GameResultsDialog::OnSave() {
+    const int first = team1_->currentIndex();
+    const int second = team2_->currentIndex();
+    if (first < 0 || second < 0) {
+        platform::notify(this, QStringLiteral("You must select a team from each drop down box."),
+                         QStringLiteral("Warning"));
+        return;
+    }
+    if (first == second) {
+        platform::notify(this, QStringLiteral("You have the same team selected twice!"),
+                         QStringLiteral("Error"));
+        clearSelection(*team2_);
+        return;
+    }
+    if (const int invalid = ValidateScores(); invalid != 0) {
+        platform::notify(
+            this, QStringLiteral("You have entered an invalid score for Team %1!").arg(invalid),
+            QStringLiteral("Error"));
+        return;
+    }
+    if (!platform::askYesNo(this, QStringLiteral("Have you verified all information is correct?"),
+                            QStringLiteral("Warning"))) {
+        return;
+    }
+    RecordGame(ReadGame());
+}
+
+GameRecord GameResultsDialog::ReadGame() const {
+    GameRecord game;
+    game.team1Score = scoreOf(*team1Score_).value_or(0);
+    game.team2Score = scoreOf(*team2Score_).value_or(0);
+    // A flags box gives the chosen item's text, or what was typed instead.
+    game.team1Flags = readFlags(team1Flags_->currentText().toStdString());
+    game.team2Flags = readFlags(team2Flags_->currentText().toStdString());
+    // Only a chosen item names a team; text typed into a team box is ignored.
+    game.team1Name = selectedTeam(*team1_);
+    game.team2Name = selectedTeam(*team2_);
+    return game;
+}
+
+void GameResultsDialog::RecordGame(const GameRecord& game) {
+    TournamentStore* store = TournamentStore::instance;
+    if (store == nullptr) {
+        return;
+    }
+    store->appendGame(std::make_unique<GameRecord>(game));
+    store->applyGameResult(game);
+    if (TeamRecord* team = store->findTeam(game.team1Name)) {
+        team->markOpponentPlayed(game.team2Name, 1);
+    }
+    if (TeamRecord* team = store->findTeam(game.team2Name)) {
+        team->markOpponentPlayed(game.team1Name, 1);
+    }
+    ResetInputs();
+    FillGameList();
+    // A failed write leaves the game in the store and the list; say so.
+    platform::reportSave(this, store->writeGames());
+    app::viewResults(this);
+}
+
+void GameResultsDialog::OnDelete() {
+    if (platform::askYesNo(this, QStringLiteral("Are you sure you want delete this game data?"),
+                           QStringLiteral("Warning"))) {
+        const QList<QListWidgetItem*> selected = gameList_->selectedItems();
+        const QString line = selected.isEmpty() ? QString() : selected.front()->text();
+        TournamentStore* store = TournamentStore::instance;
+        if (!line.isEmpty() && store != nullptr) {
+            // Each line is its game's own text, so it finds that game (the first
+            // of any identical ones).
+            (void)store->removeGame(line.toStdString());
+            platform::reportSave(this, store->writeGames());
+        }
+        ResetInputs();
+        FillGameList();
+    }
+    // Published after a No as well, so the viewer shows the current standings.
+    app::viewResults(this);
+}
+
+void GameResultsDialog::ResetInputs() {
+    team1Score_->setText(QStringLiteral("0"));
+    team2Score_->setText(QStringLiteral("0"));
+    clearSelection(*team1Flags_);
+    clearSelection(*team2Flags_);
+    clearSelection(*team1_);
+    clearSelection(*team2_);
+}
+
+void GameResultsDialog::FillTeamCombos() {
+    team1_->clear();
+    team2_->clear();
+    const TournamentStore* store = TournamentStore::instance;
+    if (store == nullptr) {
+        return;
+    }
+    // Placed by position, not sorted, so the same team stands at the same
+    // place in both boxes.
+    int position = 0;
+    for (const auto& team : store->teams) {
+        const QString name = QString::fromStdString(team->teamName);
+        platform::insertString(*team1_, position, name);
+        platform::insertString(*team2_, position, name);
+        ++position;
+    }
+}
+
+void GameResultsDialog::FillGameList() {
+    QStringList lines;
+    if (const TournamentStore* store = TournamentStore::instance) {
+        lines.reserve(static_cast<qsizetype>(store->games.size()));
+        for (const auto& game : store->games) {
+            lines << QString::fromStdString(formatGameLine(*game));
+        }
+    }
+    fillList(*gameList_, std::move(lines));
+}
+
+int GameResultsDialog::ValidateScores() const {
+    if (!scoreOf(*team2Score_)) {
+        return 2;
+    }
+    if (!scoreOf(*team1Score_)) {
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace corvane::dialogs

@@ -1,0 +1,115 @@
+#include "dialogs/TeamBuilderDialog.h"
+
+#include "dialogs/DialogSetup.h"
+#include "dialogs/ListFilling.h"
+#include "platform/DialogTemplate.h"
+#include "platform/SaveErrors.h"
+#include "platform/Services.h"
+#include "store/TournamentStore.h"
+
+#include <QListWidget>
+#include <algorithm>
+#include <memory>
+
+namespace corvane::dialogs {
+
+namespace {
+constexpr int templateId = 130;
+constexpr int availablePlayersId = 1005;
+constexpr int buildId = 1007;
+constexpr int teamListId = 1009;
+constexpr int clearId = 1010;
+
+QList<int> selectedRows(const QListWidget& list) {
+    QList<int> rows;
+    for (const QListWidgetItem* item : list.selectedItems()) {
+        rows << list.row(item);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+} // namespace
+
+TeamBuilderDialog::TeamBuilderDialog(QWidget* parent) : QDialog(parent) {
+    buildDialog(*this, templateId);
+    availablePlayers_ = platform::control<QListWidget>(*this, availablePlayersId);
+    teamList_ = platform::control<QListWidget>(*this, teamListId);
+    connectButton(*this, buildId, [this] { OnBuild(); });
+    connectButton(*this, clearId, [this] { OnClear(); });
+    FillAvailablePlayers();
+    FillTeamList();
+}
+
+void TeamBuilderDialog::OnBuild() {
+    const QList<int> rows = selectedRows(*availablePlayers_);
+    if (rows.size() != 2) {
+        platform::notify(this, QStringLiteral("Please select 2 players to build a team"),
+                         QStringLiteral("Build Team Tip"));
+    } else if (platform::askYesNo(this,
+                                  QStringLiteral("Are you sure you want to build this "
+                                                 "team?\n\nPlease verify selections. Teams "
+                                                 "cannot be deleted!"),
+                                  QStringLiteral("Warning"))) {
+        BuildTeam(rows[0], rows[1]);
+    }
+    // Whatever happened, start the next choice from a clean list.
+    availablePlayers_->clearSelection();
+    FillAvailablePlayers();
+}
+
+void TeamBuilderDialog::BuildTeam(int firstRow, int secondRow) {
+    TournamentStore* store = TournamentStore::instance;
+    if (store == nullptr) {
+        return;
+    }
+    // The player higher in the sorted list comes first, whatever the click order.
+    auto team = std::make_unique<TeamRecord>();
+    team->firstPlayer = availablePlayers_->item(firstRow)->text().toStdString();
+    team->secondPlayer = availablePlayers_->item(secondRow)->text().toStdString();
+    team->teamName = team->firstPlayer + " & " + team->secondPlayer;
+    teamList_->addItem(QString::fromStdString(team->teamName));
+    store->appendTeam(std::move(team));
+    // A failed write leaves the team in the store and the list; say so.
+    platform::reportSave(this, store->writeTeams());
+}
+
+void TeamBuilderDialog::OnClear() {
+    availablePlayers_->clearSelection();
+}
+
+void TeamBuilderDialog::FillAvailablePlayers() {
+    QStringList names;
+    if (const TournamentStore* store = TournamentStore::instance) {
+        assigned_.rebuild(*store);
+        for (const auto& player : store->players) {
+            if (IsUnassignedPlayer(*player)) {
+                names << QString::fromStdString(*player);
+            }
+        }
+    }
+    fillList(*availablePlayers_, std::move(names));
+}
+
+bool TeamBuilderDialog::IsUnassignedPlayer(std::string_view name) const {
+    const TournamentStore* store = TournamentStore::instance;
+    if (store == nullptr) {
+        return true;
+    }
+    if (!assigned_.isCurrent(*store)) {
+        assigned_.rebuild(*store);
+    }
+    return !assigned_.contains(name);
+}
+
+void TeamBuilderDialog::FillTeamList() {
+    QStringList names;
+    if (const TournamentStore* store = TournamentStore::instance) {
+        names.reserve(static_cast<qsizetype>(store->teams.size()));
+        for (const auto& team : store->teams) {
+            names << QString::fromStdString(team->teamName);
+        }
+    }
+    fillList(*teamList_, std::move(names));
+}
+
+} // namespace corvane::dialogs
