@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include <QDialog>
+
 namespace corvane::platform {
 
 Services& services() {
@@ -11,6 +13,13 @@ void notify(QWidget* owner, const QString& text, const QString& caption) {
     if (MessageBoxes* boxes = services().messages) {
         boxes->show(owner, text, caption, MessageButtons::Ok);
     }
+}
+
+int runModal(QDialog& dialog) {
+    if (DialogRunner* runner = services().dialogs) {
+        return runner->run(dialog);
+    }
+    return dialog.exec();
 }
 
 bool askYesNo(QWidget* owner, const QString& text, const QString& caption) {

@@ -1,6 +1,7 @@
 #pragma once
 // The platform services the windows use. main() installs the real ones;
 // tests install scripted message boxes, a fake file dialog and a fake viewer.
+#include "platform/DialogRunner.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ViewerLauncher.h"
@@ -11,6 +12,7 @@ struct Services {
     MessageBoxes* messages = nullptr;
     FileDialogs* files = nullptr;
     ViewerLauncher* viewer = nullptr;
+    DialogRunner* dialogs = nullptr; // null: dialogs run with QDialog::exec
 };
 
 Services& services();

@@ -21,7 +21,7 @@ void ensureApplication() {
 
 TestServices::TestServices() : previous_(platform::services()) {
     ensureApplication();
-    platform::services() = {&messages, &files, &viewer};
+    platform::services() = {&messages, &files, &viewer, &dialogs};
 }
 
 TestServices::~TestServices() {

@@ -1,6 +1,8 @@
 #pragma once
-// Installs scripted message boxes, a fake Open dialog and a fake viewer for the
-// lifetime of one test, and makes sure a QApplication exists (offscreen).
+// Installs scripted message boxes, a fake Open dialog, a fake viewer and a
+// dialog runner without modal loops for the lifetime of one test, and makes
+// sure a QApplication exists (offscreen).
+#include "FakeDialogRunner.h"
 #include "FakeFileDialogs.h"
 #include "FakeViewerLauncher.h"
 #include "ScriptedMessageBoxes.h"
@@ -21,6 +23,7 @@ public:
     ScriptedMessageBoxes messages;
     FakeFileDialogs files;
     FakeViewerLauncher viewer;
+    FakeDialogRunner dialogs;
 
 private:
     platform::Services previous_;

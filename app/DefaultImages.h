@@ -1,0 +1,11 @@
+#pragma once
+// Where the program keeps its own title.jpg and back.jpg.
+#include <string>
+
+namespace corvane::app {
+
+// Beside the running program (the build tree), else in the installed data
+// folder; empty when neither holds the images.
+std::string defaultImagesFolder();
+
+} // namespace corvane::app

@@ -1,0 +1,176 @@
+#include "app/MainDialog.h"
+
+#include "app/AboutDialog.h"
+#include "app/DataEntryDialogs.h"
+#include "app/DefaultImages.h"
+#include "app/OpenCurrentTournament.h"
+#include "app/ViewResults.h"
+#include "lifecycle/ArchivedTournament.h"
+#include "lifecycle/NewTournament.h"
+#include "platform/DialogTemplate.h"
+#include "platform/KeyFilter.h"
+#include "platform/SaveErrors.h"
+#include "platform/Services.h"
+#include "platform/TemplateData.h"
+#include "platform/WindowMenu.h"
+#include "store/TournamentStore.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace corvane::app {
+namespace {
+
+constexpr int buttonIds[] = {1000, 1001, 1002, 1003};
+constexpr int aboutCommand = 0x0010;
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+MainDialog::MainDialog(QWidget* parent)
+    : QDialog(parent), icon_(platform::loadIconGroup(134)), defaultImages_(defaultImagesFolder()) {
+    platform::buildFromTemplate(*this, 102);
+    platform::installEnterEscapeFilter(*this);
+
+    const std::pair<int, void (MainDialog::*)()> buttons[] = {
+        {1000, &MainDialog::OnAddPlayer},
+        {1001, &MainDialog::OnTeamBuilder},
+        {1002, &MainDialog::OnEnterGameResults},
+        {1003, &MainDialog::OnViewTournamentResults},
+    };
+    for (const auto& [id, handler] : buttons) {
+        if (auto* button = platform::control<QPushButton>(*this, id)) {
+            connect(button, &QPushButton::clicked, this, handler);
+        }
+    }
+    if (QAction* start = platform::command(*this, 32771)) {
+        connect(start, &QAction::triggered, this, &MainDialog::OnStartNewTournament);
+    }
+    if (QAction* load = platform::command(*this, 32772)) {
+        connect(load, &QAction::triggered, this, &MainDialog::OnLoadArchivedTournament);
+    }
+    OnInitDialog();
+}
+
+MainDialog::~MainDialog() {
+    TournamentStore::destroyStore();
+}
+
+void MainDialog::OnInitDialog() {
+    AddAboutItem();
+    setWindowIcon(icon_);
+    ShowButtons(false);
+    if (openCurrentTournament()) {
+        ShowButtons(true);
+    }
+}
+
+void MainDialog::AddAboutItem() {
+    const QString text = platform::loadString(101);
+    if (text.isEmpty()) {
+        return;
+    }
+    if (platform::appendWindowMenuItem(*this, aboutCommand, text, [this] { OnAbout(); })) {
+        return;
+    }
+    // Where the window menu takes no items, the item goes into a Help menu.
+    QMenuBar* bar = platform::templateMenuBar(*this);
+    if (!bar) {
+        return;
+    }
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QAction* about = help->addAction(text);
+    about->setObjectName(QString::number(aboutCommand));
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &MainDialog::OnAbout);
+}
+
+void MainDialog::ShowButtons(bool visible) {
+    for (int id : buttonIds) {
+        if (auto* button = platform::control<QPushButton>(*this, id)) {
+            button->setVisible(visible);
+        }
+    }
+}
+
+void MainDialog::OnAddPlayer() {
+    runAddPlayer(this);
+}
+
+void MainDialog::OnTeamBuilder() {
+    runTeamBuilder(this);
+}
+
+void MainDialog::OnEnterGameResults() {
+    runGameResults(this);
+}
+
+void MainDialog::OnViewTournamentResults() {
+    viewResults(this);
+}
+
+void MainDialog::OnAbout() {
+    AboutDialog about(this);
+    platform::runModal(about);
+}
+
+void MainDialog::OnStartNewTournament() {
+    TournamentStore* store = TournamentStore::instance;
+    if (!store) {
+        return;
+    }
+    if (store->noTournamentYet != 0) {
+        if (platform::reportSave(this, startNextTournament(*store, defaultImages_))) {
+            ShowButtons(true);
+        }
+        return;
+    }
+    if (!platform::askYesNo(this,
+                            QStringLiteral("Are you sure you want to start a new Tournament?\n\n"
+                                           "Note: Old tournament data will be archived"),
+                            QStringLiteral("Warning"))) {
+        return;
+    }
+    if (platform::reportSave(this, startNextTournament(*store, defaultImages_))) {
+        platform::notify(this, QStringLiteral("A new tournament has been created"),
+                         QStringLiteral("Success"));
+    }
+}
+
+void MainDialog::OnLoadArchivedTournament() {
+    TournamentStore* store = TournamentStore::instance;
+    if (!store || !platform::askYesNo(
+                      this, QStringLiteral("Are you sure you want to load an archived Tournament?"),
+                      QStringLiteral("Alert"))) {
+        return;
+    }
+    platform::FileDialogs* files = platform::services().files;
+    if (!files) {
+        return;
+    }
+    const platform::OpenFileRequest request{
+        QStringLiteral("Please Select a Settings File"),
+        QStringLiteral("Settings File (*.html);;All Files (*.*)"),
+        QFile::decodeName(QByteArray::fromStdString(store->workingDirectory))};
+    // The Open dialog has no owner window.
+    const QString chosen = files->openFile(nullptr, request);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const ArchivedFolder loaded = loadArchivedTournament(*store, localPath(chosen));
+    if (!loaded.ok()) {
+        platform::notify(this, QString::fromStdString(loaded.error), QStringLiteral("Error"));
+        return;
+    }
+    platform::notify(this, QStringLiteral("Your archived tournament has been loaded"),
+                     QStringLiteral("Success"));
+    viewResults(this);
+}
+
+} // namespace corvane::app

@@ -1,0 +1,28 @@
+#include "app/TournamentApp.h"
+
+#include "app/MainDialog.h"
+#include "platform/QtServices.h"
+#include "platform/Services.h"
+#include "platform/TemplateData.h"
+
+#include <QApplication>
+
+namespace corvane::app {
+
+int TournamentApp::run(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(platform::loadIconGroup(128));
+
+    const auto messages = platform::makeQtMessageBoxes();
+    const auto files = platform::makeQtFileDialogs();
+    const auto viewer = platform::makeSystemViewerLauncher();
+    platform::services() = {messages.get(), files.get(), viewer.get(), nullptr};
+    {
+        MainDialog main;
+        main.exec();
+    }
+    platform::services() = {};
+    return 0;
+}
+
+} // namespace corvane::app
