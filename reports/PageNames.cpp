@@ -1,0 +1,152 @@
+#include "reports/PageNames.h"
+
+#include "store/NameCompare.h"
+
+#include <array>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view pageExtension = ".html";
+
+// Length of the well-formed UTF-8 character starting at `at`, or 0.
+std::size_t utf8Length(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    unsigned int minimum = 0;
+    unsigned int value = 0;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        minimum = 0x80;
+        value = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        minimum = 0x800;
+        value = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        minimum = 0x10000;
+        value = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0u) != 0x80u) {
+            return 0;
+        }
+        value = (value << 6) | (byte(at + i) & 0x3Fu);
+    }
+    const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
+    return value < minimum || value > 0x10FFFF || surrogate ? 0 : length;
+}
+
+bool unsafeInFileName(unsigned char c) {
+    constexpr std::string_view reserved = "/\\:*?\"<>|";
+    return c < 0x20 || c == 0x7F || reserved.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Windows refuses these device names as a file's name, whatever follows the
+// first dot, and also with blanks before it.
+bool reservedDeviceName(std::string_view stem) {
+    std::string_view device = stem.substr(0, stem.find('.'));
+    while (!device.empty() && device.back() == ' ') {
+        device.remove_suffix(1);
+    }
+    std::string upper;
+    for (const char c : device) {
+        upper += asciiUpper(c);
+    }
+    static constexpr std::array<std::string_view, 6> plain = {"CON", "PRN",    "AUX",
+                                                              "NUL", "CONIN$", "CONOUT$"};
+    for (const std::string_view name : plain) {
+        if (upper == name) {
+            return true;
+        }
+    }
+    if (upper.rfind("COM", 0) != 0 && upper.rfind("LPT", 0) != 0) {
+        return false;
+    }
+    const std::string_view port = std::string_view(upper).substr(3);
+    // A digit, or the superscripts 1, 2 and 3 that Windows also takes as digits.
+    return (port.size() == 1 && port[0] >= '0' && port[0] <= '9') || port == "\xC2\xB9" ||
+           port == "\xC2\xB2" || port == "\xC2\xB3";
+}
+
+std::string safeStem(std::string_view wanted) {
+    std::string stem;
+    stem.reserve(wanted.size() < maxPageStemBytes ? wanted.size() : maxPageStemBytes);
+    for (std::size_t at = 0; at < wanted.size();) {
+        std::size_t length = utf8Length(wanted, at);
+        std::string_view piece = wanted.substr(at, length);
+        if (length == 0) {
+            // A byte that is no character of UTF-8 names no file portably.
+            length = 1;
+            piece = "_";
+        } else if (length == 1 && unsafeInFileName(static_cast<unsigned char>(wanted[at]))) {
+            piece = "_";
+        }
+        if (stem.size() + piece.size() > maxPageStemBytes) {
+            break;
+        }
+        stem += piece;
+        at += length;
+    }
+    if (stem.empty()) {
+        return "_";
+    }
+    if (stem.front() == '.') {
+        stem.front() = '_';
+    }
+    if (stem.back() == '.' || stem.back() == ' ') {
+        stem.back() = '_';
+    }
+    if (reservedDeviceName(stem)) {
+        stem.insert(stem.begin(), '_');
+    }
+    return stem;
+}
+
+} // namespace
+
+std::string teamPageName(const TeamRecord& team) {
+    return safeStem(team.firstPlayer + team.secondPlayer) + std::string(pageExtension);
+}
+
+std::vector<std::string>
+uniqueTeamPageNames(const std::vector<std::unique_ptr<TeamRecord>>& teams) {
+    std::vector<std::string> names;
+    names.reserve(teams.size());
+    std::unordered_set<std::string> taken;
+    taken.reserve(teams.size() * 2 + 1);
+    taken.insert(foldName(leaderBoardFileName));
+    // Per folded stem, the next suffix to try: each taken name is stepped over
+    // at most once, so many equal names cost linear time.
+    std::unordered_map<std::string, int> nextSuffix;
+    for (const auto& team : teams) {
+        std::string name = teamPageName(*team);
+        if (!taken.insert(foldName(name)).second) {
+            const std::string stem = name.substr(0, name.size() - pageExtension.size());
+            int& suffix = nextSuffix.try_emplace(foldName(stem), 2).first->second;
+            do {
+                name = stem + "-" + std::to_string(suffix++) + std::string(pageExtension);
+            } while (!taken.insert(foldName(name)).second);
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+} // namespace corvane

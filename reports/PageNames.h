@@ -1,0 +1,29 @@
+#pragma once
+// File names of the pages in the tournament folder.
+#include "store/Records.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+inline constexpr std::string_view leaderBoardFileName = "tournament.html";
+
+// The longest stem a team page name keeps, in bytes: with a collision suffix
+// and ".html" the name stays well inside the 255 bytes file systems take.
+inline constexpr std::size_t maxPageStemBytes = 200;
+
+// The page name a team asks for: firstPlayer + secondPlayer + ".html" when that
+// is a plain file name on every system, otherwise the same with what cannot
+// stand in a file name replaced by "_" and the length bounded. Never a path.
+std::string teamPageName(const TeamRecord& team);
+
+// The page name of every team, in the order of `teams`: each its teamPageName,
+// except that a name already taken (ignoring letter case, since some file
+// systems do), including by the leader board, gets the first free suffix
+// "-2", "-3", ... So the same list always gives the same names.
+std::vector<std::string> uniqueTeamPageNames(const std::vector<std::unique_ptr<TeamRecord>>& teams);
+
+} // namespace corvane

@@ -1,0 +1,65 @@
+#include "reports/WriteReports.h"
+
+#include "reports/LeaderBoard.h"
+#include "reports/PageFile.h"
+#include "reports/PageNames.h"
+#include "reports/Standings.h"
+#include "reports/TeamPage.h"
+
+namespace corvane {
+
+namespace {
+
+// Pages are built with "\n" line breaks and written as text files.
+SaveResult writePage(const std::string& path, const std::string& page) {
+#ifdef _WIN32
+    std::string bytes;
+    bytes.reserve(page.size() + page.size() / 16);
+    for (const char c : page) {
+        if (c == '\n') {
+            bytes += '\r';
+        }
+        bytes += c;
+    }
+    return replacePage(path, bytes);
+#else
+    return replacePage(path, page);
+#endif
+}
+
+void publish(ReportOutcome& outcome, const std::string& path, const std::string& page) {
+    SaveResult saved = writePage(path, page);
+    if (saved.ok()) {
+        outcome.written.push_back(path);
+    } else {
+        outcome.failures.push_back(std::move(saved));
+    }
+}
+
+} // namespace
+
+ReportOutcome writeReports(TournamentStore& store) {
+    ReportOutcome outcome;
+    // Without teams there is nothing to rank; an earlier leader board stays.
+    if (store.teams.empty()) {
+        return outcome;
+    }
+    orderStandings(store);
+    const std::vector<std::string> pageNames = uniqueTeamPageNames(store.teams);
+
+    std::string page;
+    appendLeaderBoard(page, store.teams, pageNames);
+    publish(outcome, store.filePath(leaderBoardFileName), page);
+
+    const GamesByTeam gamesByTeam(store.games);
+    for (std::size_t i = 0; i < store.teams.size(); ++i) {
+        const TeamRecord& team = *store.teams[i];
+        const TeamRecord* owner = store.findTeam(team.teamName);
+        page.clear();
+        appendTeamPage(page, team, gamesByTeam.gamesOf(team.teamName), owner ? *owner : team);
+        publish(outcome, store.filePath(pageNames[i]), page);
+    }
+    return outcome;
+}
+
+} // namespace corvane
