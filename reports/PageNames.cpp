@@ -1,6 +1,7 @@
 #include "reports/PageNames.h"
 
 #include "store/NameCompare.h"
+#include "store/Utf8.h"
 
 #include <array>
 #include <unordered_map>
@@ -11,43 +12,6 @@ namespace corvane {
 namespace {
 
 constexpr std::string_view pageExtension = ".html";
-
-// Length of the well-formed UTF-8 character starting at `at`, or 0.
-std::size_t utf8Length(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    unsigned int minimum = 0;
-    unsigned int value = 0;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        minimum = 0x80;
-        value = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        minimum = 0x800;
-        value = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        minimum = 0x10000;
-        value = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0u) != 0x80u) {
-            return 0;
-        }
-        value = (value << 6) | (byte(at + i) & 0x3Fu);
-    }
-    const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
-    return value < minimum || value > 0x10FFFF || surrogate ? 0 : length;
-}
 
 bool unsafeInFileName(unsigned char c) {
     constexpr std::string_view reserved = "/\\:*?\"<>|";
@@ -89,20 +53,18 @@ std::string safeStem(std::string_view wanted) {
     std::string stem;
     stem.reserve(wanted.size() < maxPageStemBytes ? wanted.size() : maxPageStemBytes);
     for (std::size_t at = 0; at < wanted.size();) {
-        std::size_t length = utf8Length(wanted, at);
-        std::string_view piece = wanted.substr(at, length);
-        if (length == 0) {
-            // A byte that is no character of UTF-8 names no file portably.
-            length = 1;
-            piece = "_";
-        } else if (length == 1 && unsafeInFileName(static_cast<unsigned char>(wanted[at]))) {
+        const std::size_t start = at;
+        const long character = utf8::decode(wanted, at);
+        std::string_view piece = wanted.substr(start, at - start);
+        // A byte that is no character of UTF-8 names no file portably.
+        if (character < 0 ||
+            (character < 0x80 && unsafeInFileName(static_cast<unsigned char>(character)))) {
             piece = "_";
         }
         if (stem.size() + piece.size() > maxPageStemBytes) {
             break;
         }
         stem += piece;
-        at += length;
     }
     if (stem.empty()) {
         return "_";

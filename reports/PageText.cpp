@@ -66,12 +66,11 @@ PageText& PageText::number(std::int64_t value) {
 }
 
 PageText& PageText::oneDecimal(double value) {
-    char buffer[512];
+    // Room for the widest double "%.1f" can print (309 digits, sign, ".0").
+    char buffer[320];
     const int length = std::snprintf(buffer, sizeof buffer, "%.1f", value);
     if (length > 0) {
-        out_.append(buffer, static_cast<std::size_t>(length) < sizeof buffer
-                                ? static_cast<std::size_t>(length)
-                                : sizeof buffer - 1);
+        out_.append(buffer, static_cast<std::size_t>(length));
     }
     return *this;
 }

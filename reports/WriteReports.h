@@ -9,13 +9,16 @@
 namespace corvane {
 
 struct ReportOutcome {
-    std::vector<std::string> written; // paths of the pages written
+    std::vector<std::string> written; // paths of the pages written (or already current)
     std::vector<SaveResult> failures; // pages that could not be written, and why
     bool ok() const { return failures.empty(); }
 };
 
 // Sorts store.teams into standings order (the order stays) and rewrites
-// tournament.html and every team page in the tournament folder.
+// tournament.html and every team page in the tournament folder, the leader
+// board first, then the teams in standings order. A page that cannot be
+// written keeps its old content and is listed in `failures`; the others are
+// still written. Without teams nothing is written.
 [[nodiscard]] ReportOutcome writeReports(TournamentStore& store);
 
 } // namespace corvane
