@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QListWidget>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -26,14 +27,32 @@ template <class TextAt> int upperBound(int count, const QString& text, TextAt te
     return low;
 }
 
+QString textAt(const QListWidget& list, int row) {
+    return list.item(row)->text();
+}
+
+// True when the rows first..last already stand where adding them one by one
+// would have put them: in order, and each after every equal text before it.
+bool insertedInPlace(const QListWidget& list, int first, int last) {
+    for (int row = std::max(first, 1); row <= last; ++row) {
+        if (sortsBefore(textAt(list, row), textAt(list, row - 1))) {
+            return false;
+        }
+    }
+    return last + 1 >= list.count() || sortsBefore(textAt(list, last), textAt(list, last + 1));
+}
+
 void resortInserted(QListWidget& list, int first, int last) {
+    if (insertedInPlace(list, first, last)) {
+        return;
+    }
     std::vector<QListWidgetItem*> taken;
     for (int row = last; row >= first; --row) {
         taken.push_back(list.takeItem(row));
     }
     for (auto it = taken.rbegin(); it != taken.rend(); ++it) {
-        const int at = upperBound(list.count(), (*it)->text(),
-                                  [&list](int row) { return list.item(row)->text(); });
+        const int at =
+            upperBound(list.count(), (*it)->text(), [&list](int row) { return textAt(list, row); });
         list.insertItem(at, *it);
     }
 }

@@ -30,6 +30,7 @@ TEST_F(MainDialogTest, WithoutTournamentDatOnlyTheMenuIsOffered) {
     dir.write("Tournament0/players.txt", "PLAYER Ann\n");
     open();
     EXPECT_EQ(window->windowTitle(), "Corvane Tournament Software v1.2");
+    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_FALSE(buttonsShown());
     EXPECT_EQ(store().workingDirectory, dir.path());
     EXPECT_EQ(store().tournamentFolder, "Tournament0");

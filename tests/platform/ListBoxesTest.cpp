@@ -30,6 +30,14 @@ TEST(ListBoxes, SortedListsOrderWithoutRegardToCase) {
     players->addItems({"carl", "Bob", "anna"});
     players->insertItem(0, "zoe");
     EXPECT_EQ(texts(*players), QStringList({"Anna", "anna", "bob", "Bob", "carl", "zoe"}));
+    // An equal text goes after the equal ones already listed, wherever it is put.
+    players->insertItem(0, "BOB");
+    players->addItems({"Zoe"});
+    EXPECT_EQ(texts(*players),
+              QStringList({"Anna", "anna", "bob", "Bob", "BOB", "carl", "zoe", "Zoe"}));
+    players->clear();
+    players->addItems({"a", "B", "b", "c"}); // already in order: left as given
+    EXPECT_EQ(texts(*players), QStringList({"a", "B", "b", "c"}));
 
     QDialog games;
     ASSERT_TRUE(buildFromTemplate(games, 131));
