@@ -57,7 +57,12 @@ std::optional<CommandLine> parse(const std::vector<std::string>& arguments, std:
 // directory unless one is named.
 std::optional<std::string> workingDirectory(const CommandLine& line, std::ostream& err) {
     if (line.directory) {
-        return *line.directory;
+        // "club/" names the same directory as "club"; the pages' paths show it once.
+        std::string directory = *line.directory;
+        while (directory.size() > 1 && directory.back() == '/') {
+            directory.pop_back();
+        }
+        return directory;
     }
     std::error_code error;
     std::filesystem::path current = std::filesystem::current_path(error);

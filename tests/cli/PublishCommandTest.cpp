@@ -105,7 +105,7 @@ TEST_F(PublishCommand, PublishesTheCurrentTournamentOfTheDirectory) {
                                  (folder / "CidDee.html").string() + "\n" +
                                  (folder / "AnnBob.html").string() + "\n";
 
-    const Outcome named = run("'" + work.string() + "'", root);
+    const Outcome named = run("'" + work.string() + "/'", root);
     EXPECT_EQ(named.exitCode, 0) << named.err;
     EXPECT_EQ(named.out, expected);
     EXPECT_NE(readAll(folder / "tournament.html")
