@@ -26,7 +26,7 @@ struct Tournament {
     std::vector<std::pair<std::string, std::string>> pages; // path, bytes
 
     Tournament(int teamCount, int gameCount) {
-        std::string pattern = (fs::temp_directory_path() / "corvane-bench-XXXXXX").string();
+        std::string pattern = (fs::temp_directory_path() / "corvane-publish-bench-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("cannot make a temporary directory");
         }
