@@ -47,43 +47,6 @@ int createTemporary(const std::string& path, std::string& tempPath) {
     return -1;
 }
 
-int writeAll(int fd, std::string_view contents) {
-    const char* data = contents.data();
-    std::size_t left = contents.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-// Writes and syncs the open temporary file and closes it; 0 or the error.
-int fillTemporary(int fd, const std::string& path, std::string_view contents) {
-    int error = 0;
-    struct stat old {};
-    // A replaced file keeps its permissions; a new one gets the umask's.
-    if (::stat(path.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        error = errno;
-    }
-    if (error == 0) {
-        error = writeAll(fd, contents);
-    }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    return error;
-}
-
 // Makes the rename itself durable. File systems that cannot sync a folder say
 // EINVAL; the rename is then as safe as they make it.
 int syncFolder(const std::string& folder) {
@@ -101,25 +64,69 @@ int syncFolder(const std::string& folder) {
 
 } // namespace
 
-SaveResult writeFileAtomically(const std::string& path, std::string_view contents) {
-    std::string tempPath;
-    const int fd = createTemporary(path, tempPath);
-    if (fd < 0) {
-        return SaveResult::failure(path, systemReason(errno));
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
+    fd_ = createTemporary(path_, tempPath_);
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
     }
-    int error = fillTemporary(fd, path, contents);
-    if (error == 0 && ::rename(tempPath.c_str(), path.c_str()) != 0) {
-        error = errno;
+    // A replaced file keeps its permissions; a new one gets the umask's.
+    struct stat old {};
+    if (::stat(path_.c_str(), &old) == 0 && ::fchmod(fd_, old.st_mode & 07777) != 0) {
+        error_ = errno;
     }
-    if (error != 0) {
-        ::unlink(tempPath.c_str());
-        return SaveResult::failure(path, systemReason(error));
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(tempPath_.c_str());
     }
-    error = syncFolder(folderOf(path));
-    if (error != 0) {
-        return SaveResult::failure(path, systemReason(error));
+}
+
+void AtomicFileWriter::write(std::string_view piece) {
+    while (error_ == 0 && !piece.empty()) {
+        const ssize_t n = ::write(fd_, piece.data(), piece.size());
+        if (n < 0) {
+            if (errno != EINTR) {
+                error_ = errno;
+            }
+            continue;
+        }
+        piece.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+SaveResult AtomicFileWriter::commit() {
+    if (fd_ < 0) {
+        return SaveResult::failure(path_, systemReason(error_ != 0 ? error_ : EBADF));
+    }
+    if (error_ == 0 && ::fsync(fd_) != 0) {
+        error_ = errno;
+    }
+    // close reports what a delayed write could not do, so it is checked too.
+    if (::close(fd_) != 0 && error_ == 0) {
+        error_ = errno;
+    }
+    fd_ = -1;
+    if (error_ == 0 && ::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+        error_ = errno;
+    }
+    if (error_ != 0) {
+        ::unlink(tempPath_.c_str());
+        return SaveResult::failure(path_, systemReason(error_));
+    }
+    error_ = syncFolder(folderOf(path_));
+    if (error_ != 0) {
+        return SaveResult::failure(path_, systemReason(error_));
     }
     return SaveResult::success();
+}
+
+SaveResult writeFileAtomically(const std::string& path, std::string_view contents) {
+    AtomicFileWriter writer(path);
+    writer.write(contents);
+    return writer.commit();
 }
 
 } // namespace corvane

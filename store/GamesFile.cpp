@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <functional>
 
 namespace corvane {
@@ -17,27 +18,45 @@ bool startsWithKey(std::string_view line, std::string_view key) {
     return start != std::string_view::npos && line.substr(start).starts_with(key);
 }
 
-void appendNumberLine(std::string& out, std::string_view key, std::int32_t value) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out += key;
-    out.append(digits, end);
-    out += '\n';
-}
+// Fills a buffer sized beforehand; games.txt can run to many megabytes, and
+// appending piece by piece would cost more than writing the file.
+class BlockWriter {
+public:
+    // The most a block adds to its two names: fixed text and four 11-character numbers.
+    static constexpr std::size_t overhead = 7 + 2 * 15 + 4 * (15 + 11 + 1) + 2;
 
-void appendGameBlock(std::string& out, const GameRecord& game) {
-    out += "GAME\n{\n   TEAM1_NAME ";
-    out += game.team1Name;
-    out += '\n';
-    appendNumberLine(out, "   TEAM1_SCORE ", game.team1Score);
-    appendNumberLine(out, "   TEAM1_FLAGS ", game.team1Flags);
-    out += "   TEAM2_NAME ";
-    out += game.team2Name;
-    out += '\n';
-    appendNumberLine(out, "   TEAM2_SCORE ", game.team2Score);
-    appendNumberLine(out, "   TEAM2_FLAGS ", game.team2Flags);
-    out += "}\n";
-}
+    explicit BlockWriter(char* out) : out_(out) {}
+    char* end() const { return out_; }
+
+    void game(const GameRecord& g) {
+        text("GAME\n{\n");
+        name("   TEAM1_NAME ", g.team1Name);
+        number("   TEAM1_SCORE ", g.team1Score);
+        number("   TEAM1_FLAGS ", g.team1Flags);
+        name("   TEAM2_NAME ", g.team2Name);
+        number("   TEAM2_SCORE ", g.team2Score);
+        number("   TEAM2_FLAGS ", g.team2Flags);
+        text("}\n");
+    }
+
+private:
+    void text(std::string_view s) {
+        std::memcpy(out_, s.data(), s.size());
+        out_ += s.size();
+    }
+    void name(std::string_view key, std::string_view value) {
+        text(key);
+        text(value);
+        *out_++ = '\n';
+    }
+    void number(std::string_view key, std::int32_t value) {
+        text(key);
+        out_ = std::to_chars(out_, out_ + 11, value).ptr;
+        *out_++ = '\n';
+    }
+
+    char* out_;
+};
 
 void readGameLine(GameRecord& game, std::string_view line) {
     using fileformat::toInt;
@@ -111,16 +130,26 @@ void TournamentStore::readGames() {
 }
 
 SaveResult TournamentStore::writeGames() const {
-    std::string contents;
-    std::size_t size = 0;
+    // Written in pieces of a buffer that stays in the cache, not as one
+    // string of the whole file.
+    constexpr std::size_t pieceSize = 256 * 1024;
+    AtomicFileWriter file(filePath("games.txt"));
+    std::string buffer;
+    std::size_t used = 0;
     for (const auto& game : games) {
-        size += game->team1Name.size() + game->team2Name.size() + 120;
+        const std::size_t most =
+            game->team1Name.size() + game->team2Name.size() + BlockWriter::overhead;
+        if (buffer.size() - used < most) {
+            file.write(std::string_view(buffer.data(), used));
+            used = 0;
+            buffer.resize(std::max(pieceSize, most));
+        }
+        BlockWriter writer(buffer.data() + used);
+        writer.game(*game);
+        used = static_cast<std::size_t>(writer.end() - buffer.data());
     }
-    contents.reserve(size);
-    for (const auto& game : games) {
-        appendGameBlock(contents, *game);
-    }
-    return writeFileAtomically(filePath("games.txt"), contents);
+    file.write(std::string_view(buffer.data(), used));
+    return file.commit();
 }
 
 } // namespace corvane

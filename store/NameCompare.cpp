@@ -21,6 +21,10 @@ constexpr FoldRow foldTable[] = {
 static_assert(std::is_sorted(std::begin(foldTable), std::end(foldTable),
                              [](const FoldRow& a, const FoldRow& b) { return a.from < b.from; }));
 
+int asciiFold(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
+}
+
 // Hands out the folded form of a name one byte at a time, so comparing and
 // hashing need no copy of the name.
 class FoldReader {
@@ -38,7 +42,7 @@ public:
         const auto lead = static_cast<unsigned char>(text_[pos_]);
         if (lead < 0x80) {
             ++pos_;
-            return (lead >= 'A' && lead <= 'Z') ? lead + ('a' - 'A') : lead;
+            return asciiFold(lead);
         }
         const long cp = utf8::decode(text_, pos_);
         if (cp < 0) {
@@ -85,8 +89,24 @@ std::string foldName(std::string_view name) {
 }
 
 bool namesEqual(std::string_view a, std::string_view b) {
-    FoldReader ra(a);
-    FoldReader rb(b);
+    if (a == b) {
+        return true;
+    }
+    // Plain ASCII needs no table; the rest is folded from the first other byte,
+    // which starts a character since everything before it was ASCII.
+    std::size_t i = 0;
+    for (; i < a.size() && i < b.size(); ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (ca >= 0x80 || cb >= 0x80) {
+            break;
+        }
+        if (asciiFold(ca) != asciiFold(cb)) {
+            return false;
+        }
+    }
+    FoldReader ra(a.substr(i));
+    FoldReader rb(b.substr(i));
     for (;;) {
         const int ca = ra.next();
         if (ca != rb.next()) {
@@ -99,11 +119,18 @@ bool namesEqual(std::string_view a, std::string_view b) {
 }
 
 std::size_t foldedHash(std::string_view name) {
-    // FNV-1a, 64 bits.
+    // FNV-1a, 64 bits, over the folded bytes.
     std::uint64_t hash = 14695981039346656037ull;
-    FoldReader reader(name);
-    for (int b = reader.next(); b >= 0; b = reader.next()) {
+    const auto mix = [&hash](int b) {
         hash = (hash ^ static_cast<std::uint64_t>(b)) * 1099511628211ull;
+    };
+    std::size_t i = 0;
+    while (i < name.size() && static_cast<unsigned char>(name[i]) < 0x80) {
+        mix(asciiFold(static_cast<unsigned char>(name[i++])));
+    }
+    FoldReader reader(name.substr(i));
+    for (int b = reader.next(); b >= 0; b = reader.next()) {
+        mix(b);
     }
     // FNV leaves the low bits weak, and tables index by them: mix them in.
     hash ^= hash >> 33;

@@ -2,6 +2,7 @@
 #include "store/Utf8.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace corvane {
@@ -36,6 +37,11 @@ std::optional<std::string> readWholeFile(const std::string& path) {
         return std::nullopt;
     }
     std::string contents;
+    std::error_code noSize;
+    const auto size = std::filesystem::file_size(path, noSize);
+    if (!noSize) {
+        contents.reserve(static_cast<std::size_t>(size));
+    }
     char buffer[65536];
     for (;;) {
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());

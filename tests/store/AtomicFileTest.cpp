@@ -28,6 +28,14 @@ TEST(AtomicFile, ReplacesTheWholeFileKeepingItsPermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(dir.entryCount(), 1u);
 
+    {
+        // Abandoned without a commit: the temporary goes, the file stays.
+        corvane::AtomicFileWriter abandoned(path);
+        abandoned.write("half a save");
+    }
+    EXPECT_EQ(readBytes(path), "short\n");
+    EXPECT_EQ(dir.entryCount(), 1u);
+
     ASSERT_TRUE(writeFileAtomically(dir.file("new.txt"), "").ok());
     EXPECT_TRUE(fs::exists(dir.file("new.txt")));
     EXPECT_EQ(fs::file_size(dir.file("new.txt")), 0u);
@@ -84,6 +92,8 @@ TEST(AtomicFile, AReadOnlyFolderKeepsItsFile) {
 TEST(TextLines, ReadsWholeLinesFromAnyPlatform) {
     TempDir dir;
     EXPECT_FALSE(readTextLines(dir.file("missing.txt")).has_value());
+    fs::create_directory(dir.file("folder.txt"));
+    EXPECT_FALSE(readTextLines(dir.file("folder.txt")).has_value());
 
     const std::string longName(100000, 'n');
     writeBytes(dir.file("a.txt"), "one\r\n" + longName + "\r\n\r\nlast\rCR\n\ntail");

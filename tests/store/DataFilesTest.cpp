@@ -73,6 +73,18 @@ TEST_F(DataFiles, FilesWrittenReadBackAndWriteAgainUnchanged) {
     }
 }
 
+TEST_F(DataFiles, GamesLargerThanAWritePieceSurvive) {
+    const std::string huge(400000, 'h');
+    addGame("a", 1, huge, 2);
+    addGame(huge, 3, "b", 4);
+    ASSERT_TRUE(store.writeGames().ok());
+    const auto s = loadCopy();
+    ASSERT_EQ(s->games.size(), 2u);
+    EXPECT_EQ(s->games[0]->team2Name, huge);
+    EXPECT_EQ(s->games[1]->team1Name, huge);
+    EXPECT_EQ(s->games[1]->team2Score, 4);
+}
+
 TEST_F(DataFiles, ReadersTakeValuesByPosition) {
     writeFolderFile("players.txt", "PLAYER Ann Smith\nnoise\nxx PLAYER Bob\nPLAYER\n");
     writeFolderFile("teams.txt", "TEAM Ann & Bob\nTEAM Ann&Bob\nTEAM Solo\nTEAM &x\n");

@@ -32,7 +32,8 @@ TEST(NameCompare, MalformedBytesCompareAsThemselves) {
     EXPECT_FALSE(namesEqual("\xFF", "\xFE"));
     EXPECT_FALSE(namesEqual("\xC3", "\xC3\xA9")); // a cut-off é is not é
     EXPECT_FALSE(namesEqual("\xC3\x89", "\xC3\x89\x80"));
-    EXPECT_FALSE(namesEqual("\xC1\x81", "a")); // an overlong A stays two bytes
+    EXPECT_FALSE(namesEqual("\xC1\x81", "a")); // overlong forms of A stay bytes
+    EXPECT_FALSE(namesEqual("\xE0\x81\x81", "a"));
     EXPECT_EQ(foldName("X\xE9Y"), "x\xE9y");
     EXPECT_EQ(foldName("\xED\xA0\x80"), "\xED\xA0\x80"); // an encoded surrogate
 }
