@@ -11,9 +11,12 @@
 namespace corvane {
 
 struct TournamentStore::NameIndex {
-    // Every team under the hash of its name, in no particular order: the first
-    // match in `teams` order is settled at lookup, so a reorder needs no update.
-    std::unordered_map<std::size_t, std::vector<TeamRecord*>> teamsByHash;
+    struct IndexedTeam {
+        TeamRecord* team;
+        std::size_t position; // in `teams`; checked before it is trusted
+    };
+    // Every team under the hash of its name.
+    std::unordered_map<std::size_t, std::vector<IndexedTeam>> teamsByHash;
     std::size_t indexedTeams = 0;
     std::unordered_map<std::size_t, std::vector<const std::string*>> playersByHash;
     std::size_t indexedPlayers = 0;
@@ -21,7 +24,7 @@ struct TournamentStore::NameIndex {
     std::unordered_set<const TeamRecord*> refreshed;
 
     void addTeam(TeamRecord* team) {
-        teamsByHash[foldedHash(team->teamName)].push_back(team);
+        teamsByHash[foldedHash(team->teamName)].push_back({team, indexedTeams});
         ++indexedTeams;
     }
     void addPlayer(const std::string* player) {

@@ -32,6 +32,10 @@ void TournamentStore::syncTeamIndex() const {
     if (index_->indexedTeams == teams.size()) {
         return;
     }
+    rebuildTeamIndex();
+}
+
+void TournamentStore::rebuildTeamIndex() const {
     index_->teamsByHash.clear();
     index_->indexedTeams = 0;
     for (const auto& team : teams) {
@@ -56,24 +60,29 @@ TeamRecord* TournamentStore::findTeamIndexed(std::string_view name, std::size_t 
     if (found == index_->teamsByHash.end()) {
         return nullptr;
     }
-    TeamRecord* only = nullptr;
+    // Names that differ only in case share a hash: the first in `teams` wins.
+    const NameIndex::IndexedTeam* first = nullptr;
     std::size_t matches = 0;
-    for (TeamRecord* team : found->second) {
-        if (namesEqual(team->teamName, name)) {
-            only = team;
+    for (const NameIndex::IndexedTeam& entry : found->second) {
+        if (namesEqual(entry.team->teamName, name)) {
             ++matches;
+            if (first == nullptr || entry.position < first->position) {
+                first = &entry;
+            }
         }
     }
-    if (matches <= 1) {
-        return only;
-    }
-    // Names that differ only in case: the first in the current order wins.
-    for (const auto& team : teams) {
-        if (namesEqual(team->teamName, name)) {
-            return team.get();
+    if (matches > 1) {
+        const bool placed = std::all_of(
+            found->second.begin(), found->second.end(), [&](const NameIndex::IndexedTeam& e) {
+                return e.position < teams.size() && teams[e.position].get() == e.team;
+            });
+        if (!placed) {
+            // `teams` was reordered behind our back: learn the new positions.
+            rebuildTeamIndex();
+            return findTeamIndexed(name, hash);
         }
     }
-    return nullptr;
+    return first == nullptr ? nullptr : first->team;
 }
 
 TeamRecord* TournamentStore::findTeam(std::string_view name) {
@@ -115,6 +124,7 @@ void TournamentStore::reorderTeams(
     std::stable_sort(teams.begin(), teams.end(),
                      [&](const std::unique_ptr<TeamRecord>& a,
                          const std::unique_ptr<TeamRecord>& b) { return before(*a, *b); });
+    rebuildTeamIndex();
 }
 
 void TournamentStore::loadAll() {

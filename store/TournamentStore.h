@@ -80,6 +80,7 @@ public:
 private:
     struct NameIndex;
     void syncTeamIndex() const;
+    void rebuildTeamIndex() const;
     void syncPlayerIndex() const;
     TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
     void applyToTeams(const GameRecord& game, TeamRecord* first, TeamRecord* second);

@@ -1,5 +1,7 @@
 #include "StoreFixture.h"
 
+#include <algorithm>
+
 using namespace corvane;
 using namespace corvane::testing;
 
@@ -46,6 +48,9 @@ TEST_F(StoreLookups, FirstMatchInTeamsOrderWithoutRegardToCase) {
     direct->teamName = "Ed & Flo";
     store.teams.push_back(std::move(direct));
     EXPECT_EQ(store.findTeam("ED & FLO"), store.teams.back().get());
+    // Reordered straight in the vector, the new first one wins.
+    std::reverse(store.teams.begin(), store.teams.end());
+    EXPECT_EQ(store.findTeam("ann & bob"), &upper);
     store.players.push_back(std::make_unique<std::string>("Gus"));
     EXPECT_TRUE(store.hasPlayer("gus"));
     store.appendPlayer("José");
