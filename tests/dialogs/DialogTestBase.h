@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -51,6 +52,10 @@ protected:
         store().refreshOpponentLists();
     }
 
+    // The box shown last, and how many were shown.
+    const testing::ShownBox& lastBox() const { return services.messages.shown().back(); }
+    std::size_t boxes() const { return services.messages.shown().size(); }
+
     // What the viewer was asked to do after one publication.
     std::vector<std::string> published() const {
         return {"end", "start " + store().filePath("tournament.html")};
@@ -62,6 +67,15 @@ protected:
 
 inline void click(const QWidget& dialog, int id) {
     platform::control<QAbstractButton>(dialog, id)->click();
+}
+
+inline QStringList listTexts(const QWidget& dialog, int id) {
+    QStringList out;
+    const auto* list = platform::control<QListWidget>(dialog, id);
+    for (int i = 0; i < list->count(); ++i) {
+        out << list->item(i)->text();
+    }
+    return out;
 }
 
 inline void press(QWidget* target, int key, const QString& text = {}) {

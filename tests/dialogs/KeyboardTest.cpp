@@ -1,6 +1,6 @@
 // The three dialogs from the keyboard alone: Enter and Escape close none of
-// them, the first tab stop has the focus, Space presses the focused button and
-// the lists and boxes move with the arrow keys.
+// them, the focus starts at the first tab stop, Space presses the focused
+// button, and the lists and boxes follow the arrow keys.
 #include "DialogTestBase.h"
 #include "dialogs/AddPlayerDialog.h"
 #include "dialogs/GameResultsDialog.h"
@@ -8,8 +8,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <memory>
 
 namespace corvane::dialogs {
 namespace {
@@ -19,23 +17,20 @@ protected:
     KeyboardTest() {
         addPlayer("Ann");
         addPlayer("Bob");
-        addTeam("Cy", "Dee");
-        addTeam("Eve", "Fay");
+        addPlayer("Cy");
+        addTeam("Dee", "Eve");
+        addTeam("Fay", "Gus");
     }
 
-    // Shows `dialog`, checks where the focus starts, and presses Enter and
-    // Escape on it and on every control.
-    void expectEnterAndEscapeIgnored(QDialog& dialog, int firstTabStop) {
+    // Shows `dialog` and presses Enter and Escape on it and on every control;
+    // then Space on the button `buttonId` must show a box captioned `caption`.
+    void check(QDialog& dialog, int firstTabStop, int buttonId, const QString& caption) {
         dialog.show();
         QApplication::processEvents();
         EXPECT_EQ(dialog.focusWidget(), platform::control<QWidget>(dialog, firstTabStop));
-        int finished = 0;
-        QObject::connect(&dialog, &QDialog::finished, [&finished] { ++finished; });
         std::vector<QWidget*> targets{&dialog};
         for (QWidget* child : dialog.findChildren<QWidget*>()) {
-            if (!child->isWindow()) {
-                targets.push_back(child);
-            }
+            targets.push_back(child);
         }
         for (QWidget* target : targets) {
             for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
@@ -43,55 +38,44 @@ protected:
             }
         }
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(finished, 0);
-        EXPECT_TRUE(services.messages.shown().empty());
+        EXPECT_EQ(dialog.result(), 0);
+        EXPECT_EQ(boxes(), 0u);
+        pressSpace(dialog, buttonId, caption);
     }
-
-    void pressSpaceOn(const QDialog& dialog, int buttonId) {
+    void pressSpace(const QDialog& dialog, int buttonId, const QString& caption) {
         QWidget* button = platform::control<QWidget>(dialog, buttonId);
         button->setFocus();
         press(button, Qt::Key_Space, " ");
+        ASSERT_EQ(boxes(), 1u);
+        EXPECT_EQ(lastBox().caption, caption);
+        services.messages.clear();
     }
 };
 
-TEST_F(KeyboardTest, AddPlayer) {
-    AddPlayerDialog dialog;
-    expectEnterAndEscapeIgnored(dialog, 1001);
-    auto* name = platform::control<QLineEdit>(dialog, 1001);
-    name->setText("Cy");
-    pressSpaceOn(dialog, 1003);
-    ASSERT_EQ(services.messages.captions(), std::vector<QString>{"Warning"});
-    name->setText("Dee");
-    pressSpaceOn(dialog, 1004);
-    EXPECT_EQ(name->text(), "");
-    // The hidden Delete button takes no part.
-    EXPECT_FALSE(platform::control<QWidget>(dialog, 1006)->isVisible());
-}
+TEST_F(KeyboardTest, EveryDialogWorksWithoutTheMouse) {
+    AddPlayerDialog addPlayer;
+    platform::control<QLineEdit>(addPlayer, 1001)->setText("Dee");
+    check(addPlayer, 1001, 1003, "Warning");
 
-TEST_F(KeyboardTest, TeamBuilder) {
-    TeamBuilderDialog dialog;
-    expectEnterAndEscapeIgnored(dialog, 1005);
-    pressSpaceOn(dialog, 1007);
-    EXPECT_EQ(services.messages.captions(), std::vector<QString>{"Build Team Tip"});
-    EXPECT_FALSE(platform::control<QWidget>(dialog, 1008)->isVisible());
-}
+    TeamBuilderDialog teamBuilder;
+    check(teamBuilder, 1005, 1007, "Build Team Tip");
+    // In the Available Players list the arrows move and Space toggles a player.
+    auto* list = platform::control<QListWidget>(teamBuilder, 1005);
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    for (int key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}) {
+        press(list, key, key == Qt::Key_Space ? " " : "");
+    }
+    ASSERT_EQ(list->selectedItems().size(), 2);
+    EXPECT_EQ(list->selectedItems()[1]->text(), "Cy");
 
-TEST_F(KeyboardTest, GameResults) {
-    GameResultsDialog dialog;
-    expectEnterAndEscapeIgnored(dialog, 1009);
-    // The arrows choose teams and flags without opening a list.
-    auto* team2 = platform::control<QComboBox>(dialog, 1010);
+    GameResultsDialog gameResults;
+    check(gameResults, 1009, 1013, "Warning");
+    auto* team2 = platform::control<QComboBox>(gameResults, 1010);
     press(team2, Qt::Key_Down);
     press(team2, Qt::Key_Down);
-    EXPECT_EQ(team2->currentIndex(), 1);
-    auto* flags = platform::control<QComboBox>(dialog, 1012);
-    press(flags, Qt::Key_Down);
-    EXPECT_EQ(flags->currentText(), "0");
-    pressSpaceOn(dialog, 1013);
-    EXPECT_EQ(services.messages.shown().back().text,
-              "You must select a team from each drop down box.");
-    pressSpaceOn(dialog, 1006);
-    EXPECT_EQ(services.messages.shown().back().caption, "Warning");
+    EXPECT_EQ(team2->currentText(), "Fay & Gus");
+    // Delete publishes even when answered No.
+    pressSpace(gameResults, 1006, "Warning");
     EXPECT_EQ(services.viewer.calls, published());
 }
 
