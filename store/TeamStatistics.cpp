@@ -1,6 +1,8 @@
 #include "store/NameCompare.h"
 #include "store/TournamentStore.h"
 
+#include <algorithm>
+
 namespace corvane {
 namespace {
 
@@ -98,12 +100,12 @@ struct ScoreRange {
     }
 };
 
-// The team's own scores in every game but `left` that names it.
+// The team's own scores in every game but `leftOut` that names it.
 ScoreRange remainingScores(const std::vector<std::unique_ptr<GameRecord>>& games,
-                           std::string_view name, const GameRecord* left) {
+                           std::string_view name, const GameRecord* leftOut) {
     ScoreRange range;
     for (const auto& game : games) {
-        if (game.get() == left) {
+        if (game.get() == leftOut) {
             continue;
         }
         if (namesEqual(game->team1Name, name)) {
@@ -151,7 +153,7 @@ void TournamentStore::applyToTeams(const GameRecord& game, TeamRecord* first, Te
 }
 
 void TournamentStore::removeGameResult(const GameRecord& game) {
-    const GameRecord* left = storedGame(games, game);
+    const GameRecord* leftOut = storedGame(games, game);
     for (const Side& side : {firstSide(game), secondSide(game)}) {
         TeamRecord* team = findTeam(side.name);
         if (team == nullptr) {
@@ -161,7 +163,7 @@ void TournamentStore::removeGameResult(const GameRecord& game) {
         // High and low are taken from the games that remain, so they stay true
         // however many games are removed, and in whatever order.
         const ScoreRange range =
-            team->gamesPlayed > 0 ? remainingScores(games, side.name, left) : ScoreRange{};
+            team->gamesPlayed > 0 ? remainingScores(games, side.name, leftOut) : ScoreRange{};
         if (range.any || team->gamesPlayed <= 0) {
             team->highScore = range.high;
             team->lowScore = range.low;

@@ -50,7 +50,8 @@ public:
     void loadAll();
     void clearAll();
 
-    // Data files in the tournament folder.
+    // Data files in the tournament folder. A reader appends what it finds; a
+    // writer replaces its file whole, or leaves it as it was and says why.
     void readPlayers();
     void readTeams();
     void readGames();
@@ -60,11 +61,14 @@ public:
 
     // Statistics and opponent lists.
     void applyGameResult(const GameRecord& game);
+    // High and low scores are then taken from the other games, so call it while
+    // the game (or an equal one) is still in `games`.
     void removeGameResult(const GameRecord& game);
     void refreshOpponentLists();
 
-    // Finds the game whose game line is `gameLine`, takes it out of the
-    // statistics and the played marks and destroys it. False if none matched.
+    // Finds the first game whose game line is `gameLine`, takes it out of the
+    // statistics, clears the two teams' played marks unless another game
+    // between them remains, and destroys it. False if none matched.
     bool removeGame(std::string_view gameLine);
 
     // Tournament number and folder.
