@@ -26,12 +26,11 @@ protected:
         TournamentStore::createStore();
         store().workingDirectory = dir.path().toStdString();
         store().tournamentFolder = "Tournament1";
-        std::filesystem::create_directory(folder());
+        std::filesystem::create_directory(store().tournamentPath());
     }
     ~DialogTestBase() override { TournamentStore::destroyStore(); }
 
     static TournamentStore& store() { return *TournamentStore::instance; }
-    std::string folder() const { return store().tournamentPath(); }
     bool exists(const std::string& name) const {
         return std::filesystem::exists(store().filePath(name));
     }
@@ -40,7 +39,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // Every later write of a data file fails: its folder is gone.
-    void removeFolder() const { std::filesystem::remove_all(folder()); }
+    void removeFolder() const { std::filesystem::remove_all(store().tournamentPath()); }
 
     void addPlayer(const std::string& name) { store().appendPlayer(name); }
     void addTeam(const std::string& first, const std::string& second) {
@@ -55,6 +54,19 @@ protected:
     // The box shown last, and how many were shown.
     const testing::ShownBox& lastBox() const { return services.messages.shown().back(); }
     std::size_t boxes() const { return services.messages.shown().size(); }
+    void expectBox(const QString& text, const QString& caption,
+                   platform::MessageButtons buttons = platform::MessageButtons::Ok) const {
+        ASSERT_GT(boxes(), 0u);
+        EXPECT_EQ(lastBox().text, text);
+        EXPECT_EQ(lastBox().caption, caption);
+        EXPECT_EQ(lastBox().buttons, buttons);
+    }
+    // A failed write of `file` was shown as the box `at`; later ones may follow.
+    void expectSaveError(std::size_t at, const std::string& file) const {
+        ASSERT_GT(boxes(), at);
+        EXPECT_EQ(services.messages.shown()[at].caption, "Error");
+        EXPECT_TRUE(services.messages.shown()[at].text.contains(QString::fromStdString(file)));
+    }
 
     // What the viewer was asked to do after one publication.
     std::vector<std::string> published() const {

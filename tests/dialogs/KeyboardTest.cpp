@@ -14,45 +14,36 @@ namespace {
 
 class KeyboardTest : public DialogTestBase {
 protected:
-    KeyboardTest() {
-        addPlayer("Ann");
-        addPlayer("Bob");
-        addPlayer("Cy");
-        addTeam("Dee", "Eve");
-        addTeam("Fay", "Gus");
-    }
-
-    // Shows `dialog` and presses Enter and Escape on it and on every control;
-    // then Space on the button `buttonId` must show a box captioned `caption`.
+    // Shows `dialog`, presses Enter and Escape on it and on every control, then
+    // Space on the button `buttonId`, which must show a box captioned `caption`.
     void check(QDialog& dialog, int firstTabStop, int buttonId, const QString& caption) {
         dialog.show();
         QApplication::processEvents();
         EXPECT_EQ(dialog.focusWidget(), platform::control<QWidget>(dialog, firstTabStop));
-        std::vector<QWidget*> targets{&dialog};
-        for (QWidget* child : dialog.findChildren<QWidget*>()) {
-            targets.push_back(child);
-        }
+        QList<QWidget*> targets = dialog.findChildren<QWidget*>();
+        targets << &dialog;
         for (QWidget* target : targets) {
             for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
                 press(target, key);
             }
         }
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(dialog.result(), 0);
         EXPECT_EQ(boxes(), 0u);
-        pressSpace(dialog, buttonId, caption);
-    }
-    void pressSpace(const QDialog& dialog, int buttonId, const QString& caption) {
         QWidget* button = platform::control<QWidget>(dialog, buttonId);
         button->setFocus();
         press(button, Qt::Key_Space, " ");
-        ASSERT_EQ(boxes(), 1u);
+        EXPECT_EQ(boxes(), 1u);
         EXPECT_EQ(lastBox().caption, caption);
         services.messages.clear();
     }
 };
 
 TEST_F(KeyboardTest, EveryDialogWorksWithoutTheMouse) {
+    for (const char* name : {"Ann", "Bob", "Cy"}) {
+        addPlayer(name);
+    }
+    addTeam("Dee", "Eve");
+    addTeam("Fay", "Gus");
     AddPlayerDialog addPlayer;
     platform::control<QLineEdit>(addPlayer, 1001)->setText("Dee");
     check(addPlayer, 1001, 1003, "Warning");
@@ -69,14 +60,12 @@ TEST_F(KeyboardTest, EveryDialogWorksWithoutTheMouse) {
     EXPECT_EQ(list->selectedItems()[1]->text(), "Cy");
 
     GameResultsDialog gameResults;
-    check(gameResults, 1009, 1013, "Warning");
+    check(gameResults, 1009, 1006, "Warning"); // Delete publishes after a No too
+    EXPECT_EQ(services.viewer.calls, published());
     auto* team2 = platform::control<QComboBox>(gameResults, 1010);
     press(team2, Qt::Key_Down);
     press(team2, Qt::Key_Down);
     EXPECT_EQ(team2->currentText(), "Fay & Gus");
-    // Delete publishes even when answered No.
-    pressSpace(gameResults, 1006, "Warning");
-    EXPECT_EQ(services.viewer.calls, published());
 }
 
 } // namespace
