@@ -1,0 +1,208 @@
+#!/bin/sh
+# Drives the real program on a virtual desktop (Xvfb with the openbox window
+# manager) through a whole tournament, by keyboard and mouse, as a person would:
+# start the first tournament, add four players, build two teams, save a game,
+# delete it, view the results. Then checks the files, the pages and that the
+# viewer opened. Screenshots of each window are kept in the output folder.
+# Usage (under xvfb-run): desktop-drive.sh PROGRAM OUTPUT-FOLDER
+set -eu
+program=$(realpath "$1")
+out=$2
+for tool in xvfb-run openbox xdotool xwd xwdtopnm pnmtopng; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "desktop drive skipped: $tool is missing (scripts/install-deps installs it)"
+        exit 77
+    fi
+done
+if [ -z "${CORVANE_ON_XVFB:-}" ]; then
+    CORVANE_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$@"
+fi
+# The real platform, not the tests' offscreen one.
+unset QT_QPA_PLATFORM
+mkdir -p "$out"
+rm -f "$out"/*.png
+work=$(mktemp -d)
+wm=""
+app=""
+
+# The viewers the program started and left open: by their windows, confirmed
+# by the process name, so nothing else is ever ended.
+open_viewers() {
+    for w in $(xdotool search --onlyvisible --name "Tournament Results - " 2>/dev/null); do
+        pid=$(xdotool getwindowpid "$w" 2>/dev/null) || continue
+        [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = corvane-viewer ] && echo "$pid"
+    done | sort -u
+}
+finish() {
+    for pid in $(open_viewers) $app $wm; do
+        kill "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap finish EXIT
+
+fail() {
+    echo "desktop drive: $*" >&2
+    shot failure || true
+    exit 1
+}
+shot() {
+    xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$out/$1.png" 2>/dev/null
+}
+# The id of the visible window whose title matches, waiting up to 30 s.
+window() {
+    timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+gone() {
+    i=0
+    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        i=$((i + 1))
+        [ $i -lt 150 ] || fail "window '$1' did not close"
+        sleep 0.2
+    done
+}
+focus() {
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
+    sleep 0.3
+}
+keys() {
+    xdotool key --delay 80 "$@"
+    sleep 0.3
+}
+# Clicks at a point given as fractions of a window's width and height, after
+# `top` pixels (the menu bar) are taken off the height.
+click_at() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --window "$1" $((WIDTH * $2 / 1000)) $(($4 + (HEIGHT - $4) * $3 / 1000))
+    xdotool click 1
+    sleep 0.5
+}
+# Answers the message box with this caption by its default button (Yes or OK).
+answer() {
+    box=$(window "^$1\$") || fail "no '$1' message"
+    [ -n "$box" ] || fail "no '$1' message"
+    focus "$box"
+    keys Return
+    gone "^$1\$"
+}
+
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+(cd "$work" && exec "$program") >"$out/corvane.log" 2>&1 &
+app=$!
+main=$(window "^Corvane Tournament Software v1.2\$")
+[ -n "$main" ] || fail "the main window did not open"
+sleep 1
+shot 01-main-window-no-tournament
+
+# The first tournament, from the menu: with the mouse on "Tournament", then its
+# item by its mnemonic. The main window's client area starts with the menu bar.
+focus "$main"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" 40 10 click 1
+sleep 0.5
+keys s
+sleep 1
+[ -f "$work/tournament.dat" ] || fail "no tournament.dat after Start New Tournament"
+shot 02-main-window-first-tournament
+# Dialog units are nearly square in the fonts here, so the width tells the
+# height of the 88 units the buttons take, and the rest is the menu bar.
+menubar=$((HEIGHT - 88 * WIDTH / 109))
+
+# The four buttons, 14 of every 20 dialog units down the window, are clicked.
+press_button() { # index 0..3
+    focus "$main"
+    click_at "$main" 500 $(( (7 + 7 + 20 * $1) * 1000 / 88 )) "$menubar"
+}
+
+press_button 0
+dialog=$(window "^Add Player\$") || fail "Add Player did not open"
+[ -n "$dialog" ] || fail "Add Player did not open"
+for name in Ann Bob Cy Dee; do
+    focus "$dialog"
+    xdotool type --delay 60 "$name"
+    keys Tab space
+    answer Warning
+    focus "$dialog"
+    keys shift+Tab
+done
+shot 03-add-player
+keys alt+F4
+gone "^Add Player\$"
+
+press_button 1
+dialog=$(window "^Team Builder\$")
+[ -n "$dialog" ] || fail "Team Builder did not open"
+build_team() { # the first two available players: a click, then the keyboard
+    focus "$dialog"
+    click_at "$dialog" 60 $((19 * 1000 / 232)) 0
+    keys Down space Tab space
+    answer Warning
+}
+build_team
+build_team
+shot 04-team-builder
+focus "$dialog"
+keys alt+F4
+gone "^Team Builder\$"
+
+press_button 2
+dialog=$(window "^Enter Game Results\$")
+[ -n "$dialog" ] || fail "Enter Game Results did not open"
+focus "$dialog"
+# Team 1, its score and flags; Team 2, its score; then Save.
+keys Down Tab ctrl+a
+xdotool type --delay 60 150
+keys Tab ctrl+a
+xdotool type --delay 60 2
+keys Tab Down Down Tab ctrl+a
+xdotool type --delay 60 120
+keys Tab Tab space
+answer Warning
+viewer=$(window "Tournament Results - ") || true
+[ -n "$viewer" ] || fail "the viewer did not open after Save"
+sleep 2
+shot 05-viewer-after-save
+grep -q "TEAM1_SCORE 150" "$work/Tournament1/games.txt" || fail "the game was not saved"
+focus "$dialog"
+shot 06-game-results
+# The saved game from the list with the mouse, then Delete from the keyboard.
+click_at "$dialog" 400 $((72 * 1000 / 315)) 0
+keys Tab space
+answer Warning
+sleep 2
+[ ! -s "$work/Tournament1/games.txt" ] || fail "the game was not deleted"
+focus "$dialog"
+keys alt+F4
+gone "^Enter Game Results\$"
+
+press_button 3
+sleep 3
+viewer=$(window "Tournament Results - ")
+[ -n "$viewer" ] || fail "the viewer did not open"
+# Each publish ends the viewer it started before: one is open, not three.
+[ "$(open_viewers | wc -l)" -eq 1 ] || fail "earlier viewers were not ended"
+shot 07-viewer-results
+
+# What a person would find on disk.
+folder=$work/Tournament1
+[ "$(cat "$work/tournament.dat")" = "TOURNAMENT 1" ] || fail "tournament.dat"
+[ "$(grep -c '^PLAYER ' "$folder/players.txt")" -eq 4 ] || fail "players.txt"
+grep -qx "TEAM Ann & Bob" "$folder/teams.txt" || fail "teams.txt has no Ann & Bob"
+grep -qx "TEAM Cy & Dee" "$folder/teams.txt" || fail "teams.txt has no Cy & Dee"
+for page in tournament.html AnnBob.html CyDee.html title.jpg back.jpg; do
+    [ -s "$folder/$page" ] || fail "$page is missing"
+done
+grep -q "Teams with 0 games completed" "$folder/tournament.html" || fail "leader board"
+
+focus "$main"
+keys alt+F4
+i=0
+while kill -0 "$app" 2>/dev/null; do
+    i=$((i + 1))
+    [ $i -lt 50 ] || fail "the program did not end when its window closed"
+    sleep 0.2
+done
+app=""
+echo "desktop drive: whole tournament driven; screenshots in $out"
