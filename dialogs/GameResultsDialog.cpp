@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace corvane::dialogs {
 
@@ -43,6 +45,25 @@ void clearSelection(QComboBox& combo) {
         combo.clearEditText();
     }
 }
+
+// Typing over a chosen team unchooses it, as a Windows drop-down does, so the
+// box never shows one name while Save would record another.
+void unselectWhenEdited(QComboBox& combo) {
+    QLineEdit* field = combo.lineEdit();
+    if (field == nullptr) {
+        return;
+    }
+    QObject::connect(field, &QLineEdit::textEdited, &combo, [&combo, field](const QString& text) {
+        const int index = combo.currentIndex();
+        if (index < 0 || combo.itemText(index) == text) {
+            return;
+        }
+        const int cursor = field->cursorPosition();
+        combo.setCurrentIndex(-1);
+        combo.setEditText(text);
+        field->setCursorPosition(cursor);
+    });
+}
 } // namespace
 
 GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
@@ -56,6 +77,8 @@ GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
     gameList_ = platform::control<QListWidget>(*this, gameListId);
     connectButton(*this, saveId, [this] { OnSave(); });
     connectButton(*this, deleteId, [this] { OnDelete(); });
+    unselectWhenEdited(*team1_);
+    unselectWhenEdited(*team2_);
     ResetInputs();
     // Filled once: the combos keep this order while the dialog is open, even
     // though publishing puts the store's teams into standings order.

@@ -108,6 +108,10 @@ TEST_F(GameResultsDialogTest, RefusesMissingOrRepeatedTeamsAndInvalidScores) {
     enter(dialog, 0, "10", -1, "20");
     combo(dialog, team2)->setEditText("Ann & Bob"); // typed text names no team
     saveShows("You must select a team from each drop down box.", "Warning");
+    enter(dialog, 0, "10", 1, "20");
+    press(combo(dialog, team1)->lineEdit(), Qt::Key_X, "x"); // typing over a choice undoes it
+    EXPECT_EQ(combo(dialog, team1)->currentText(), "Cy & Deex");
+    saveShows("You must select a team from each drop down box.", "Warning");
 
     enter(dialog, 2, "10", 2, "20");
     saveShows("You have the same team selected twice!", "Error");
