@@ -1,12 +1,10 @@
-// The three dialogs from the keyboard alone: Enter and Escape close none of
-// them, the focus starts at the first tab stop, Space presses the focused
-// button, and the lists and boxes follow the arrow keys.
+// The three dialogs from the keyboard: Enter and Escape close none of them,
+// the focus starts at the first tab stop, and Space presses the focused button.
 #include "DialogTestBase.h"
 #include "dialogs/AddPlayerDialog.h"
 #include "dialogs/GameResultsDialog.h"
 #include "dialogs/TeamBuilderDialog.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 
 namespace corvane::dialogs {
@@ -39,33 +37,17 @@ protected:
 };
 
 TEST_F(KeyboardTest, EveryDialogWorksWithoutTheMouse) {
-    for (const char* name : {"Ann", "Bob", "Cy"}) {
-        addPlayer(name);
-    }
     addTeam("Dee", "Eve");
-    addTeam("Fay", "Gus");
     AddPlayerDialog addPlayer;
     platform::control<QLineEdit>(addPlayer, 1001)->setText("Dee");
     check(addPlayer, 1001, 1003, "Warning");
 
     TeamBuilderDialog teamBuilder;
     check(teamBuilder, 1005, 1007, "Build Team Tip");
-    // In the Available Players list the arrows move and Space toggles a player.
-    auto* list = platform::control<QListWidget>(teamBuilder, 1005);
-    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    for (int key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}) {
-        press(list, key, key == Qt::Key_Space ? " " : "");
-    }
-    ASSERT_EQ(list->selectedItems().size(), 2);
-    EXPECT_EQ(list->selectedItems()[1]->text(), "Cy");
 
     GameResultsDialog gameResults;
     check(gameResults, 1009, 1006, "Warning"); // Delete publishes after a No too
     EXPECT_EQ(services.viewer.calls, published());
-    auto* team2 = platform::control<QComboBox>(gameResults, 1010);
-    press(team2, Qt::Key_Down);
-    press(team2, Qt::Key_Down);
-    EXPECT_EQ(team2->currentText(), "Fay & Gus");
 }
 
 } // namespace
