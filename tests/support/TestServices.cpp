@@ -2,16 +2,15 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 namespace corvane::testing {
 
 void ensureApplication() {
-    if (QApplication::instance()) {
+    if (QApplication::instance())
         return;
-    }
-    if (!std::getenv("QT_QPA_PLATFORM")) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static int argc = 1;
     static char name[] = "corvane-tests";
     static char* argv[] = {name, nullptr};
@@ -19,13 +18,39 @@ void ensureApplication() {
     new QApplication(argc, argv);
 }
 
-TestServices::TestServices() : previous_(platform::services()) {
-    ensureApplication();
-    platform::services() = {&messages, &files, &viewer, &dialogs};
+platform::MessageAnswer ScriptedMessageBoxes::show(QWidget* owner, const QString& text,
+                                                   const QString& caption,
+                                                   platform::MessageButtons buttons) {
+    shown.push_back({owner, text, caption, buttons});
+    if (buttons == platform::MessageButtons::Ok)
+        return platform::MessageAnswer::Ok;
+    if (answers.empty())
+        return platform::MessageAnswer::No;
+    const platform::MessageAnswer next = answers.front();
+    answers.pop_front();
+    return next;
 }
 
-TestServices::~TestServices() {
-    platform::services() = previous_;
+std::vector<QString> ScriptedMessageBoxes::captions() const {
+    std::vector<QString> out;
+    for (const ShownBox& box : shown)
+        out.push_back(box.caption);
+    return out;
+}
+
+void WorkingDirectory::write(const std::string& name, const std::string& bytes) const {
+    std::filesystem::create_directories(std::filesystem::path(file(name)).parent_path());
+    std::ofstream(file(name), std::ios::binary) << bytes;
+}
+
+std::string WorkingDirectory::read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TestServices::TestServices() {
+    ensureApplication();
+    platform::services() = {&messages, &files, &viewer, &dialogs};
 }
 
 } // namespace corvane::testing

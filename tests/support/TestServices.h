@@ -1,32 +1,101 @@
 #pragma once
-// Installs scripted message boxes, a fake Open dialog, a fake viewer and a
-// dialog runner without modal loops for the lifetime of one test, and makes
-// sure a QApplication exists (offscreen).
-#include "FakeDialogRunner.h"
-#include "FakeFileDialogs.h"
-#include "FakeViewerLauncher.h"
-#include "ScriptedMessageBoxes.h"
+// Every platform service faked for the lifetime of one test: message boxes
+// answered by script, and an Open dialog, a viewer and a dialog runner that
+// record their calls instead of opening anything. A QApplication exists
+// (offscreen) and a temporary working directory is current meanwhile.
 #include "platform/Services.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace corvane::testing {
 
 // The process's QApplication, created on first use.
 void ensureApplication();
 
-class TestServices {
-public:
-    TestServices();
-    ~TestServices();
-    TestServices(const TestServices&) = delete;
-    TestServices& operator=(const TestServices&) = delete;
+struct ShownBox {
+    QPointer<QWidget> owner;
+    QString text;
+    QString caption;
+    platform::MessageButtons buttons = platform::MessageButtons::Ok;
+};
 
+// Each box is recorded; a question takes the next scripted answer, No when none is left.
+struct ScriptedMessageBoxes final : platform::MessageBoxes {
+    std::deque<platform::MessageAnswer> answers;
+    std::vector<ShownBox> shown;
+    void answerYes() { answers.push_back(platform::MessageAnswer::Yes); }
+    void answerNo() { answers.push_back(platform::MessageAnswer::No); }
+    void clear() {
+        shown.clear();
+        answers.clear();
+    }
+    std::vector<QString> captions() const;
+    platform::MessageAnswer show(QWidget* owner, const QString& text, const QString& caption,
+                                 platform::MessageButtons buttons) override;
+};
+
+struct FakeFileDialogs final : platform::FileDialogs {
+    QString chosen; // what the next Open dialog returns; empty: cancelled
+    std::vector<std::pair<QWidget*, platform::OpenFileRequest>> requests;
+    QString openFile(QWidget* owner, const platform::OpenFileRequest& request) override {
+        requests.emplace_back(owner, request);
+        return chosen;
+    }
+};
+
+struct FakeViewerLauncher final : platform::ViewerLauncher {
+    std::vector<std::string> calls; // "end", "start <page>"
+    std::function<void()> onCall;   // runs at each call, to look at the files then
+    void endRunningViewers() override { record("end"); }
+    bool startViewer(const std::string& page) override { return record("start " + page); }
+    bool record(std::string call) {
+        calls.push_back(std::move(call));
+        if (onCall)
+            onCall();
+        return true;
+    }
+};
+
+// Runs no modal loop: records the caption and owner of each dialog run.
+struct FakeDialogRunner final : platform::DialogRunner {
+    std::vector<std::pair<QString, QWidget*>> runs;
+    int run(QDialog& dialog) override {
+        runs.emplace_back(dialog.windowTitle(), dialog.parentWidget());
+        return QDialog::Rejected;
+    }
+};
+
+struct WorkingDirectory {
+    WorkingDirectory() { std::filesystem::current_path(path()); }
+    ~WorkingDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous, ignored);
+    }
+    // The directory as the system reports it once current.
+    std::string path() const { return std::filesystem::canonical(temp.path().toStdString()); }
+    std::string file(const std::string& name) const { return path() + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+    QTemporaryDir temp;
+    std::filesystem::path previous = std::filesystem::current_path();
+};
+
+struct TestServices {
+    platform::Services previous = platform::services();
+    TestServices();
+    ~TestServices() { platform::services() = previous; }
     ScriptedMessageBoxes messages;
     FakeFileDialogs files;
     FakeViewerLauncher viewer;
     FakeDialogRunner dialogs;
-
-private:
-    platform::Services previous_;
+    WorkingDirectory dir;
 };
 
 } // namespace corvane::testing

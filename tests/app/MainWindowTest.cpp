@@ -1,0 +1,173 @@
+// The main window on a temporary working directory, every platform service faked:
+// its commands, the files they write and the messages they show.
+#include "TestServices.h"
+#include "app/MainDialog.h"
+#include "platform/DialogTemplate.h"
+#include "store/TournamentStore.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace corvane::testing {
+namespace {
+
+using Captions = std::vector<QString>;
+using Runs = std::vector<std::pair<QString, QWidget*>>;
+using Calls = std::vector<std::string>;
+constexpr int startNew = 32771, loadArchived = 32772;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TestServices services;
+    WorkingDirectory& dir = services.dir;
+    std::unique_ptr<app::MainDialog> window;
+
+    void open() {
+        window = std::make_unique<app::MainDialog>();
+        window->setDefaultImagesFolder("");
+    }
+    // Tournament `number` is the current one and holds `players`.
+    void current(int number, const std::string& players = "PLAYER Ann\n") const {
+        dir.write("tournament.dat", "TOURNAMENT " + std::to_string(number) + "\n");
+        dir.write("Tournament" + std::to_string(number) + "/players.txt", players);
+    }
+    static TournamentStore& store() { return *TournamentStore::instance; }
+    const std::vector<ShownBox>& shown() const { return services.messages.shown; }
+    // Which of the four buttons are shown: all ("1111") or none ("0000").
+    QString buttons() const {
+        QString shown;
+        for (int id : {1000, 1001, 1002, 1003})
+            shown += platform::control<QPushButton>(*window, id)->isHidden() ? '0' : '1';
+        return shown;
+    }
+    void trigger(int command) const { platform::command(*window, command)->trigger(); }
+    void click(int button) const { platform::control<QPushButton>(*window, button)->click(); }
+};
+
+TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts) {
+    dir.write("Tournament0/players.txt", "PLAYER Ann\n");
+    std::filesystem::create_directories(dir.file("tournament.dat/in-the-way"));
+    open();
+    EXPECT_EQ(buttons(), "0000");
+    EXPECT_EQ(store().players.size(), 1u); // whatever Tournament0 holds is loaded
+
+    // The first start asks nothing; while it fails the buttons stay hidden.
+    trigger(startNew);
+    EXPECT_EQ(services.messages.captions(), Captions{"Error"});
+    EXPECT_EQ(buttons(), "0000");
+    std::filesystem::remove_all(dir.file("tournament.dat"));
+    trigger(startNew);
+    EXPECT_EQ(shown().size(), 1u);
+    EXPECT_EQ(buttons(), "1111");
+    EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 1\n");
+}
+
+TEST_F(MainWindowTest, ANewTournamentIsAskedForAndAFailedOneLeavesThePreviousOpen) {
+    current(4);
+    dir.write("Tournament5", "a file where the folder should go");
+    open();
+    services.messages.answerNo();
+    services.messages.answerYes();
+    trigger(startNew);
+    trigger(startNew);
+    EXPECT_EQ(services.messages.captions(), (Captions{"Warning", "Warning", "Error"}));
+    EXPECT_EQ(shown()[0].text, "Are you sure you want to start a new Tournament?\n\nNote: Old "
+                               "tournament data will be archived");
+    EXPECT_TRUE(shown()[2].text.contains(QString::fromStdString(dir.file("Tournament5"))));
+    EXPECT_EQ(shown()[2].owner, window.get());
+    EXPECT_EQ(store().tournamentFolder, "Tournament4");
+    EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 4\n");
+
+    std::filesystem::remove(dir.file("Tournament5"));
+    services.messages.clear();
+    services.messages.answerYes();
+    trigger(startNew);
+    EXPECT_EQ(services.messages.captions(), (Captions{"Warning", "Success"}));
+    EXPECT_EQ(shown()[1].text, "A new tournament has been created");
+    EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 5\n");
+}
+
+TEST_F(MainWindowTest, AnArchivedTournamentLoadsOnlyFromAFileInsideItsFolder) {
+    current(3);
+    dir.write("Tournament2/players.txt", "PLAYER Bob\nPLAYER Cy\n");
+    open();
+    services.messages.answerNo();
+    trigger(loadArchived);
+    EXPECT_TRUE(services.files.requests.empty());
+    // Cancelled, then two files outside a tournament folder: nothing changes.
+    for (const std::string& outside :
+         {std::string(), dir.file("tournament.dat"), std::string("/no/Tournament2/t.html")}) {
+        services.messages.answerYes();
+        services.files.chosen = QString::fromStdString(outside);
+        trigger(loadArchived);
+    }
+    EXPECT_EQ(services.messages.captions(),
+              (Captions{"Alert", "Alert", "Alert", "Error", "Alert", "Error"}));
+    EXPECT_EQ(store().tournamentFolder, "Tournament3");
+    EXPECT_TRUE(services.viewer.calls.empty());
+
+    services.messages.clear();
+    services.messages.answerYes();
+    services.files.chosen = QString::fromStdString(dir.file("Tournament2/tournament.html"));
+    trigger(loadArchived);
+    EXPECT_EQ(services.messages.captions(), (Captions{"Alert", "Success"}));
+    EXPECT_EQ(shown()[0].text, "Are you sure you want to load an archived Tournament?");
+    EXPECT_EQ(shown()[1].text, "Your archived tournament has been loaded");
+    const auto& [owner, request] = services.files.requests.back();
+    EXPECT_EQ(std::tuple(owner, request.title, request.filter, request.startFolder),
+              std::tuple(nullptr, "Please Select a Settings File",
+                         "Settings File (*.html);;All Files (*.*)", dir.path().c_str()));
+    EXPECT_EQ(store().tournamentFolder, "Tournament2");
+    EXPECT_EQ(store().players.size(), 2u);
+    EXPECT_EQ(services.viewer.calls,
+              (Calls{"end", "start " + dir.file("Tournament2/tournament.html")}));
+}
+
+TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheViewers) {
+    current(1, "PLAYER Ann\nPLAYER Bob\n");
+    dir.write("Tournament1/teams.txt", "TEAM Ann & Bob\n");
+    open();
+    window->show();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(window.get(), key);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(buttons(), "1111");
+    for (int button : {1000, 1001, 1002})
+        click(button);
+    const QList<QAction*> menus = platform::templateMenuBar(*window)->actions();
+    ASSERT_EQ(menus.size(), 2);
+    QAction* about = menus[1]->menu()->actions().value(0);
+    ASSERT_TRUE(menus[1]->text() == "&Help" && about &&
+                about->text() == "&About Corvane Tournament Software...");
+    about->trigger();
+    QWidget* const w = window.get();
+    EXPECT_EQ(services.dialogs.runs, (Runs{{"Add Player", w},
+                                           {"Team Builder", w},
+                                           {"Enter Game Results", w},
+                                           {"About Corvane Tournament Software", w}}));
+
+    // The viewers end before the pages change and one starts once they are written.
+    const std::string page = dir.file("Tournament1/tournament.html");
+    std::vector<bool> pageThere;
+    services.viewer.onCall = [&] { pageThere.push_back(std::filesystem::exists(page)); };
+    click(1003);
+    EXPECT_EQ(services.viewer.calls, (Calls{"end", "start " + page}));
+    EXPECT_EQ(pageThere, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(shown().empty());
+
+    // A page that cannot be written is one Error, and the viewer still starts.
+    std::filesystem::remove(page);
+    std::filesystem::create_directories(page + "/in-the-way");
+    click(1003);
+    EXPECT_EQ(services.messages.captions(), Captions{"Error"});
+    EXPECT_EQ(shown()[0].owner, window.get());
+    EXPECT_TRUE(shown()[0].text.contains("tournament.html"));
+    EXPECT_EQ(services.viewer.calls.back(), "start " + page);
+}
+
+} // namespace
+} // namespace corvane::testing

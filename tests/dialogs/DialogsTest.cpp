@@ -1,0 +1,244 @@
+// The three data-entry dialogs on a tournament in the test's own working
+// directory, reached through the process-wide store as the dialogs reach it.
+#include "TestServices.h"
+#include "dialogs/AddPlayerDialog.h"
+#include "dialogs/GameResultsDialog.h"
+#include "dialogs/TeamBuilderDialog.h"
+#include "platform/DialogTemplate.h"
+#include "store/TournamentStore.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace corvane::dialogs {
+namespace {
+
+using enum platform::MessageAnswer;
+
+class DialogsTest : public ::testing::Test {
+protected:
+    DialogsTest() {
+        TournamentStore::createStore();
+        store().workingDirectory = services.dir.path();
+        store().tournamentFolder = "Tournament1";
+        std::filesystem::create_directory(store().tournamentPath());
+    }
+    ~DialogsTest() override { TournamentStore::destroyStore(); }
+
+    static TournamentStore& store() { return *TournamentStore::instance; }
+    std::string read(const std::string& f) const { return services.dir.read("Tournament1/" + f); }
+    // Teams read from `lines` of teams.txt, as loading reads them.
+    void readTeams(const std::string& lines) const {
+        services.dir.write("Tournament1/teams.txt", lines);
+        store().readTeams();
+    }
+    // The answer to the next question, and to none after it.
+    void answer(bool yes) { services.messages.answers = {yes ? Yes : No}; }
+    // The boxes shown since the last call, each as "Caption: text".
+    QStringList takeBoxes() {
+        QStringList out;
+        for (const testing::ShownBox& box : services.messages.shown)
+            out << box.caption + ": " + box.text;
+        services.messages.shown.clear();
+        return out;
+    }
+    // The data file's folder is removed, so that the next write of `file` fails
+    // and `step` must say so.
+    void expectSaveError(const char* file, const std::function<void()>& step) {
+        std::filesystem::remove_all(store().tournamentPath());
+        takeBoxes();
+        step();
+        const QString box = takeBoxes().value(1); // after the question
+        EXPECT_TRUE(box.startsWith("Error: ") && box.contains(file)) << box.toStdString();
+    }
+
+    testing::TestServices services;
+};
+
+void click(const QWidget& dialog, int id) {
+    platform::control<QAbstractButton>(dialog, id)->click();
+}
+
+QStringList listTexts(const QWidget& dialog, int id) {
+    QStringList out;
+    const auto* list = platform::control<QListWidget>(dialog, id);
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlNames) {
+    store().appendPlayer("Zoe");
+    AddPlayerDialog dialog;
+    auto* name = platform::control<QLineEdit>(dialog, 1001);
+    const auto add = [&](const QString& typed, bool yes = true) {
+        answer(yes);
+        name->setText(typed);
+        click(dialog, 1003);
+        return name->text();
+    };
+    EXPECT_EQ(add(" Anna ", false), " Anna "); // No keeps the name
+    EXPECT_EQ(services.messages.shown.at(0).owner, &dialog);
+    for (const char* typed : {" Anna ", "Adam", "", "zOE"}) // blanks are kept as typed
+        EXPECT_EQ(add(typed), "") << typed;
+    const char16_t controls[] = {u'\n',   u'\r',   u'\t',   u'\0',     u'\x1F',
+                                 u'\x7F', u'\x80', u'\x9F', u'\u2028', u'\u2029'};
+    for (char16_t c : controls)
+        EXPECT_EQ(add(QString("An") + QChar(c) + "na"), "") << int(c);
+    const QString question = "Warning: Are you sure you want to add this player?\n\nVerify "
+                             "player's name is accurate. Names cannot be deleted!";
+    EXPECT_EQ(takeBoxes(),
+              (QStringList{question, question, question, "Notice: Name already exists in list!"} +
+               QStringList(std::size(controls), "Notice: Names cannot contain line breaks or "
+                                                "other control characters!")));
+    // The list sorts, the file keeps store order.
+    EXPECT_EQ(listTexts(dialog, 1005), (QStringList{" Anna ", "Adam", "Zoe"}));
+    EXPECT_EQ(read("players.txt"), "PLAYER Zoe\nPLAYER  Anna \nPLAYER Adam\n");
+
+    // Anything else is a name, even one that looks like a team.
+    for (const char* good :
+         {"Anna & Bob", "Zo\xC3\xAB\xC2\xA0\xC3\x9Cnal-O'Brien", " ", "\xE2\x99\xA0 Ace"}) {
+        add(QString::fromUtf8(good));
+        EXPECT_EQ(*store().players.back(), good);
+    }
+    expectSaveError("players.txt", [&] { add("Mia"); });
+    EXPECT_TRUE(listTexts(dialog, 1005).contains("Mia") && *store().players.back() == "Mia");
+}
+
+TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
+    for (const char* name : {"Zoe", "bob", "Adam", "Cy", "Mia", "Ned"})
+        store().appendPlayer(name);
+    readTeams("TEAM Bob & cy\n"); // the same players in another case: they are taken
+    TeamBuilderDialog dialog;
+    enum { available = 1005, build = 1007, teams = 1009, clear = 1010 };
+    auto* list = platform::control<QListWidget>(dialog, available);
+    EXPECT_EQ(listTexts(dialog, available), (QStringList{"Adam", "Mia", "Ned", "Zoe"}));
+    // Selects the players one after the other, as clicks would, and presses `button`.
+    const auto press = [&](const QStringList& names, int button, bool yes = true) {
+        answer(yes);
+        for (const QString& n : names)
+            list->findItems(n, Qt::MatchExactly).value(0)->setSelected(true);
+        click(dialog, button);
+        return list->selectedItems().isEmpty();
+    };
+    // Any other number than two gets the tip; after it, a No or Clear nothing is selected.
+    EXPECT_TRUE(press({}, build) && press({"Mia"}, build) && press({"Adam", "Mia", "Ned"}, build) &&
+                press({"Zoe", "Adam"}, build, false) && press({"Mia", "Ned"}, clear));
+    const QString tip = "Build Team Tip: Please select 2 players to build a team";
+    EXPECT_EQ(takeBoxes(), (QStringList{tip, tip, tip,
+                                        "Warning: Are you sure you want to build this team?\n\n"
+                                        "Please verify selections. Teams cannot be deleted!"}));
+    EXPECT_EQ(read("teams.txt"), "TEAM Bob & cy\n");
+
+    // Zoe clicked first, yet Adam stands higher in the list and comes first.
+    press({"Zoe", "Adam"}, build);
+    EXPECT_EQ(listTexts(dialog, teams), (QStringList{"Adam & Zoe", "Bob & cy"}));
+    EXPECT_EQ(listTexts(dialog, available), (QStringList{"Mia", "Ned"}));
+    EXPECT_EQ(read("teams.txt"), "TEAM Bob & cy\nTEAM Adam & Zoe\n");
+    expectSaveError("teams.txt", [&] { press({"Mia", "Ned"}, build); });
+    EXPECT_EQ(listTexts(dialog, teams).back(), "Mia & Ned");
+}
+
+enum Id { team1 = 1009, team2 = 1010, score1 = 1011, flags1 = 1012, score2 = 1014, flags2 = 1015 };
+
+class GameResultsTest : public DialogsTest {
+protected:
+    // Read before the dialog is made, which fills its boxes once.
+    const bool teamsRead = (readTeams("TEAM Cy & Dee\nTEAM Ann & Bob\nTEAM Eve & Fay\n"), true);
+    GameResultsDialog dialog;
+    QListWidget* games = platform::control<QListWidget>(dialog, 1016);
+
+    QComboBox* combo(int id) const { return platform::control<QComboBox>(dialog, id); }
+    QLineEdit* field(int id) const { return platform::control<QLineEdit>(dialog, id); }
+    // Fills in and saves a game, answering the question if one is asked.
+    void save(int first, const QString& s1, int second, const QString& s2, bool yes = false) {
+        combo(team1)->setCurrentIndex(first);
+        combo(team2)->setCurrentIndex(second);
+        field(score1)->setText(s1);
+        field(score2)->setText(s2);
+        answer(yes);
+        click(dialog, 1013);
+    }
+    void remove(int row, bool yes = true) {
+        services.viewer.calls.clear();
+        answer(yes);
+        row < 0 ? games->clearSelection() : games->setCurrentRow(row);
+        click(dialog, 1006);
+        EXPECT_EQ(services.viewer.calls.size(), 2u) << "published after a No too";
+    }
+};
+
+TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
+    save(0, "10", 1, "20");                               // answered No
+    QTest::keyClick(combo(team1)->lineEdit(), Qt::Key_X); // typing over a choice undoes it
+    EXPECT_EQ(combo(team1)->currentText(), "Cy & Deex");
+    click(dialog, 1013);
+    save(2, "10", 2, "20");
+    EXPECT_TRUE(combo(team2)->currentIndex() == -1 && combo(team1)->currentIndex() == 2);
+    EXPECT_EQ(takeBoxes().mid(1),
+              (QStringList{"Warning: You must select a team from each drop down box.",
+                           "Error: You have the same team selected twice!"}));
+
+    // Digits only, 0 to 1800; Team 2 is named when both are wrong. A No saves nothing.
+    combo(flags1)->setCurrentIndex(2);
+    combo(flags2)->setEditText(" -2x"); // typed, not chosen: read as atoi would
+    const QString invalid = "Error: You have entered an invalid score for Team %1!";
+    const QString question = "Warning: Have you verified all information is correct?";
+    // clang-format off
+    const std::tuple<const char*, const char*, int> scores[] = {
+        {"2000", "1900", 2}, {"1801", "00001800", 1}, {"-0", "", 1}, {"+1", "0", 1},
+        {" 1", "0", 1}, {"0", "1 ", 2}, {"1e3", "0", 1}, {"0", "2147483648", 2},
+        {"0", "99999999999999999999", 2}, {"\xD9\xA1", "0", 1}, {"", "", 0}};
+    // clang-format on
+    for (const auto& [first, second, wrong] : scores) {
+        save(0, first, 1, second);
+        EXPECT_EQ(takeBoxes(), QStringList{wrong ? invalid.arg(wrong) : question}) << first;
+    }
+    EXPECT_TRUE(store().games.empty() && services.viewer.calls.empty());
+
+    save(0, "120", 1, "150", true);
+    // Opponent lists follow the store order: each first entry is the other team.
+    EXPECT_TRUE(store().findTeam("Ann & Bob")->wins == 1 &&
+                store().findTeam("Cy & Dee")->opponents[0]->played &&
+                store().findTeam("Ann & Bob")->opponents[0]->played);
+    // The inputs are reset: scores 0, nothing chosen or typed in the boxes.
+    EXPECT_EQ(field(score1)->text() + field(score2)->text() + combo(flags1)->currentText() +
+                  combo(flags2)->currentText() + combo(team1)->currentText(),
+              "00");
+    const QString first = "Cy & Dee   (120, 2)   -- vs --   Ann & Bob   (150, -2)";
+    EXPECT_EQ(listTexts(dialog, 1016), QStringList{first});
+    EXPECT_EQ(read("games.txt"), "GAME\n{\n   TEAM1_NAME Cy & Dee\n   TEAM1_SCORE 120\n"
+                                 "   TEAM1_FLAGS 2\n   TEAM2_NAME Ann & Bob\n"
+                                 "   TEAM2_SCORE 150\n   TEAM2_FLAGS -2\n}\n");
+    EXPECT_EQ(services.viewer.calls.back(), "start " + store().filePath("tournament.html"));
+    // Publishing put the winner first in the store; the boxes keep their order.
+    EXPECT_EQ(store().teams[0]->teamName + combo(team1)->itemText(0).toStdString(),
+              "Ann & BobCy & Dee");
+
+    // Delete asks first, and a Yes without a selection removes nothing.
+    save(1, "90", 2, "50", true);
+    save(0, "", 2, "", true); // empty scores read as 0
+    remove(1, false);
+    EXPECT_EQ(takeBoxes().back(), "Warning: Are you sure you want delete this game data?");
+    remove(-1);
+    remove(1); // the selected game goes, the others keep their order
+
+    EXPECT_EQ(listTexts(dialog, 1016),
+              (QStringList{first, "Cy & Dee   (0, 0)   -- vs --   Eve & Fay   (0, 0)"}));
+    EXPECT_EQ(read("games.txt").find("TEAM1_SCORE 90"), std::string::npos);
+
+    // Flags stop at the 32-bit limit; a failed write leaves the game in store and list.
+    combo(flags1)->setEditText("99999999999");
+    expectSaveError("games.txt", [&] { save(1, "7", 0, "8", true); });
+    EXPECT_EQ(listTexts(dialog, 1016).back(),
+              "Ann & Bob   (7, 2147483647)   -- vs --   Cy & Dee   (8, 0)");
+    expectSaveError("games.txt", [&] { remove(0); });
+    EXPECT_EQ(store().games.size(), 2u);
+}
+
+} // namespace
+} // namespace corvane::dialogs
