@@ -1,28 +1,30 @@
-// The child of the crash-safety test: opens the tournament in the given
-// working directory as the program does, then grows it and saves every file
-// after every step, until it is killed.
+// The child of the crash-safety test: opens the tournament in the working
+// directory given as it is, then grows it by a player, a team and a game at
+// a time and saves every file after every step, until it is killed.
 #include "SaveVersions.h"
 
-#include <cstdio>
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: proof_save_loop WORKING-DIRECTORY\n");
-        return 2;
-    }
-    corvane::TournamentStore store;
+int main(int, char** argv) {
+    using namespace corvane;
+    TournamentStore store;
     store.readTournamentNumber(argv[1]);
     store.tournamentFolder = "Tournament1";
     store.loadAll();
-    for (;;) {
-        corvane::proof::growOneStep(store);
-        // A failed save here is a fault the parent sees in the files.
-        if (!store.writePlayers() || !store.writeTeams() || !store.writeGames()) {
-            return 1;
+    // Until killed; a failed save ends the loop, which the parent sees as a fault.
+    do {
+        store.appendPlayer(proof::playerName(store.players.size()));
+        if (const std::size_t j = store.teams.size(); store.players.size() >= 2 * j + 2) {
+            auto team = std::make_unique<TeamRecord>();
+            team->firstPlayer = proof::playerName(2 * j);
+            team->secondPlayer = proof::playerName(2 * j + 1);
+            team->teamName = proof::teamName(j);
+            store.appendTeam(std::move(team));
+        }
+        if (store.teams.size() >= 2) {
+            store.appendGame(std::make_unique<GameRecord>(proof::gameNumber(store.games.size())));
+            store.applyGameResult(*store.games.back());
         }
         store.tournamentNumber = static_cast<std::int32_t>(store.games.size() + 1);
-        if (!store.writeTournamentNumber()) {
-            return 1;
-        }
-    }
+    } while (store.writePlayers() && store.writeTeams() && store.writeGames() &&
+             store.writeTournamentNumber());
+    return 1;
 }
