@@ -83,7 +83,7 @@ TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlN
     };
     EXPECT_EQ(add(" Anna ", false), " Anna "); // No keeps the name
     EXPECT_EQ(services.messages.shown.at(0).owner, &dialog);
-    for (const char* typed : {" Anna ", "Adam", "", "zOE"}) // blanks are kept as typed
+    for (const char* typed : {" Anna ", "adam", "", "zOE"}) // blanks are kept as typed
         EXPECT_EQ(add(typed), "") << typed;
     const char16_t controls[] = {u'\n',   u'\r',   u'\t',   u'\0',     u'\x1F',
                                  u'\x7F', u'\x80', u'\x9F', u'\u2028', u'\u2029'};
@@ -95,9 +95,9 @@ TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlN
               (QStringList{question, question, question, "Notice: Name already exists in list!"} +
                QStringList(std::size(controls), "Notice: Names cannot contain line breaks or "
                                                 "other control characters!")));
-    // The list sorts, the file keeps store order.
-    EXPECT_EQ(listTexts(dialog, 1005), (QStringList{" Anna ", "Adam", "Zoe"}));
-    EXPECT_EQ(read("players.txt"), "PLAYER Zoe\nPLAYER  Anna \nPLAYER Adam\n");
+    // The list sorts without regard to case, the file keeps store order.
+    EXPECT_EQ(listTexts(dialog, 1005), (QStringList{" Anna ", "adam", "Zoe"}));
+    EXPECT_EQ(read("players.txt"), "PLAYER Zoe\nPLAYER  Anna \nPLAYER adam\n");
 
     // Anything else is a name, even one that looks like a team.
     for (const char* good :
