@@ -1,5 +1,5 @@
-// Windows built from the templates in res/: captions, tab order, fixed sizes in
-// dialog units, and Enter and Escape, which close no window.
+// Windows built from the templates in res/: captions, tab order, fixed sizes and
+// Windows' rounding of dialog units, and Enter and Escape, which close no window.
 #include "TestServices.h"
 #include "platform/DialogTemplate.h"
 #include "platform/DialogUnits.h"
