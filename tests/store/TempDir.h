@@ -13,13 +13,12 @@ class TempDir {
 public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "corvane-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
+        if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("mkdtemp failed");
-        }
         path_ = pattern;
     }
     ~TempDir() {
-        std::error_code ignored;
+        std::error_code ignored; // a test may have left the folder read-only
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
@@ -29,12 +28,10 @@ public:
 
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
-
     // Every name in the folder, to see that no temporary file was left.
     std::size_t entryCount(const std::string& sub = "") const {
-        const std::string where = sub.empty() ? path_ : file(sub);
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(where),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(std::distance(
+            std::filesystem::directory_iterator(sub.empty() ? path_ : file(sub)), {}));
     }
 
 private:
@@ -42,13 +39,12 @@ private:
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 inline std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace corvane::testing

@@ -1,0 +1,66 @@
+// The parts of a page: standings order, position labels and page file names.
+#include "ReportFixture.h"
+#include "reports/PageNames.h"
+#include "reports/Standings.h"
+
+#include <cmath>
+
+namespace corvane::testing {
+namespace {
+
+TEST_F(Reports, StandingsByRatioThenDifferenceThenMarginExactlyAsStoredAndStableOtherwise) {
+    // Inserted so that only the three keys, compared without rounding, give the order.
+    const float third = 1 / 3.0f, aboveThird = std::nextafter(third, 1.0f);
+    const std::tuple<const char*, float, int, float> teams[] = {
+        {"even", .5f, 0, 0},          {"margin", .5f, 0, 10}, {"less", .5f, 0, -5},
+        {"diff", .5f, 2, -5},         {"ratio", .6f, -1, -9}, {"none", 0, 0, 0},
+        {"even2", .5f, 0, 0},         {"third", third, 0, 0}, {"lost", 0, -2, 0},
+        {"third+", aboveThird, 0, 0}, {"none2", 0, 0, 0}};
+    for (const auto& [name, ratio, difference, margin] : teams) {
+        TeamRecord& added = addTeam(name, "x");
+        added.winRatio = ratio;
+        added.winLossDifference = difference;
+        added.averageMargin = margin;
+    }
+    orderStandings(store);
+    std::vector<std::string> order;
+    for (const auto& team : store.teams)
+        order.push_back(team->firstPlayer);
+    EXPECT_EQ(order, (std::vector<std::string>{"ratio", "diff", "margin", "even", "even2", "less",
+                                               "third+", "third", "none", "none2", "lost"}));
+}
+
+TEST(PositionLabel, EnglishOrdinals) {
+    const std::pair<int, const char*> cases[] = {
+        {1, "1st"},     {2, "2nd"},     {3, "3rd"},     {4, "4th"},     {11, "11th"},
+        {12, "12th"},   {13, "13th"},   {21, "21st"},   {22, "22nd"},   {23, "23rd"},
+        {101, "101st"}, {111, "111th"}, {112, "112th"}, {113, "113th"}, {1021, "1021st"}};
+    for (const auto& [position, label] : cases)
+        EXPECT_EQ(positionLabel(position), label) << position;
+}
+
+TEST_F(Reports, TeamPageNamesStayPlainOrBecomeSafe) {
+    // First player, second player, page name.
+    // clang-format off
+    const char* cases[][3] = {
+        {"A", "B", "AB.html"}, {"Jos\xC3\xA9 ", "O'Neil", "Jos\xC3\xA9 O'Neil.html"},
+        {"../../etc/", "passwd", "_._.._etc_passwd.html"}, {".hidden", "x", "_hiddenx.html"},
+        {"a\\b:c*d?e", "\"f<g>h|i\t\n\x7F", "a_b_c_d_e_f_g_h_i___.html"}, {"", "", "_.html"},
+        {"Ann", "Lee.", "AnnLee_.html"}, {"Ann", "Lee ", "AnnLee_.html"}, {"CON", "", "_CON.html"},
+        {"bad\xFF", "\xC3", "bad__.html"}, {"nul", ".txt", "_nul.txt.html"},
+        {"CON ", ".x", "_CON .x.html"}, {"lpt9", "", "_lpt9.html"}, {"CON", "SOLE", "CONSOLE.html"},
+        {"COM", "10", "COM10.html"}};
+    // clang-format on
+    for (const auto& [first, second, name] : cases)
+        EXPECT_EQ(teamPageName(addTeam(first, second)), name) << first << second;
+    // Long names are cut at a character boundary.
+    std::string accents;
+    for (int i = 0; i < 150; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_EQ(teamPageName(addTeam("x", accents)), "x" + accents.substr(0, 198) + ".html");
+    EXPECT_EQ(teamPageName(addTeam(std::string(500, 'a'), "")),
+              std::string(maxPageStemBytes, 'a') + ".html");
+}
+
+} // namespace
+} // namespace corvane::testing
