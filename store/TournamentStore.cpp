@@ -60,14 +60,20 @@ TeamRecord* TournamentStore::findTeamIndexed(std::string_view name, std::size_t 
     if (found == index_->teamsByHash.end()) {
         return nullptr;
     }
-    // Names that differ only in case share a hash: the first in `teams` wins.
+    // Names that differ only in case share a hash. The name spelled exactly so wins,
+    // then the first in `teams`: a game keeps to the team it was entered for even
+    // after the standings reorder `teams`.
     const NameIndex::IndexedTeam* first = nullptr;
+    bool firstExact = false;
     std::size_t matches = 0;
     for (const NameIndex::IndexedTeam& entry : found->second) {
         if (namesEqual(entry.team->teamName, name)) {
             ++matches;
-            if (first == nullptr || entry.position < first->position) {
+            const bool exact = entry.team->teamName == name;
+            if (first == nullptr || (exact && !firstExact) ||
+                (exact == firstExact && entry.position < first->position)) {
                 first = &entry;
+                firstExact = exact;
             }
         }
     }

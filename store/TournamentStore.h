@@ -34,7 +34,8 @@ public:
     std::int32_t tournamentNumber = 0;
     std::int32_t noTournamentYet = 1;
 
-    // Lookups: the first match in list order, names compared without regard to case.
+    // Lookups: names compared without regard to case; among names that differ only
+    // in case the one spelled exactly so, then the first in list order.
     TeamRecord* findTeam(std::string_view name);
     const TeamRecord* findTeam(std::string_view name) const;
     bool hasPlayer(std::string_view name) const;

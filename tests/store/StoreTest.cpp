@@ -49,13 +49,15 @@ TEST(NameCompare, CaseIgnoredOverAllScriptsAndMalformedBytesCompareAsThemselves)
 
 class StoreLookups : public StoreTestBase {};
 
-TEST_F(StoreLookups, FirstMatchInTeamsOrderWithoutRegardToCaseThroughReordersAndClearing) {
+TEST_F(StoreLookups, ExactSpellingThenFirstInTeamsOrderThroughReordersAndClearing) {
     TeamRecord& upper = addTeam("ANN", "BOB");
     TeamRecord& plain = addTeam("Ann", "Bob");
     EXPECT_EQ(store.findTeam("ann & bob"), &upper);
     EXPECT_EQ(store.findTeam("Ann & Bob "), nullptr);
+    EXPECT_EQ(store.findTeam("Ann & Bob"), &plain) << "the exact spelling comes first";
     store.reorderTeams([](auto& a, auto& b) { return a.teamName > b.teamName; });
     EXPECT_EQ(store.findTeam("ANN & bob"), &plain);
+    EXPECT_EQ(store.findTeam("ANN & BOB"), &upper) << "a game keeps to its team";
     addTeam("Cy", "Di"); // after the last team of the new order
     EXPECT_EQ(store.findTeam("cy & di"), store.teams.back().get());
     // Records put or reordered straight in the vectors are found too.
