@@ -4,8 +4,10 @@
 #include "platform/DialogTemplate.h"
 #include "platform/DialogUnits.h"
 #include "platform/KeyFilter.h"
+#include "platform/QtServices.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -34,6 +36,18 @@ TEST(TemplateWindowsTest, EveryTemplateBuildsWithItsCaptionTabOrderAndSize) {
     // Windows' rounding: halves away from zero, and -1 for a division by zero.
     EXPECT_EQ((std::vector{mulDiv(7, 6, 4), mulDiv(3, 5, 4), mulDiv(-7, 6, 4), mulDiv(1, 1, 0)}),
               (std::vector{11, 4, -11, -1}));
+}
+
+// Every other test answers boxes from a script; this is the box a person sees.
+TEST(TemplateWindowsTest, MessageBoxesHaveNoIconAndTheGivenCaptionTextButtonsAndOwner) {
+    corvane::testing::ensureApplication();
+    QWidget owner;
+    const auto box =
+        makeMessageBox(&owner, "<b>Sure?</b>\n\nReally.", "Warning", MessageButtons::YesNo);
+    EXPECT_EQ(std::tuple(box->icon(), box->windowTitle(), box->text(), box->textFormat(),
+                         box->standardButtons(), box->parentWidget(), box->isModal()),
+              std::tuple(QMessageBox::NoIcon, "Warning", "<b>Sure?</b>\n\nReally.", Qt::PlainText,
+                         QMessageBox::Yes | QMessageBox::No, &owner, true));
 }
 
 TEST(TemplateWindowsTest, EnterAndEscapeNeverCloseTheWindowNorPressAButton) {
