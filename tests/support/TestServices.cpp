@@ -1,9 +1,9 @@
 #include "TestServices.h"
 
+#include "TempDir.h"
+
 #include <QApplication>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace corvane::testing {
 
@@ -40,12 +40,11 @@ std::vector<QString> ScriptedMessageBoxes::captions() const {
 
 void WorkingDirectory::write(const std::string& name, const std::string& bytes) const {
     std::filesystem::create_directories(std::filesystem::path(file(name)).parent_path());
-    std::ofstream(file(name), std::ios::binary) << bytes;
+    writeBytes(file(name), bytes);
 }
 
 std::string WorkingDirectory::read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return readBytes(file(name));
 }
 
 TestServices::TestServices() {
