@@ -1,7 +1,7 @@
 # The two commands of the project:
 #   make run   builds the program and starts it in ./tournament-data
 #   make test  installs what is missing, builds everything and runs every test:
-#              the suite, the suite again under AddressSanitizer and
+#              the formatting check, the suite, the suite again under AddressSanitizer and
 #              UndefinedBehaviorSanitizer, each fuzz target for FUZZ_SECONDS,
 #              and an install into a staging folder
 #   make package  builds the Debian package (.deb) in the build folder
@@ -29,6 +29,7 @@ run: build
 	cd "$(DATA)" && "$(CURDIR)/$(BUILD)/app/corvane"
 
 test: build
+	./scripts/check-format
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	JOBS=$(JOBS) ./scripts/test-sanitized $(ASAN_BUILD)
 	JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/run-fuzzers

@@ -8,7 +8,7 @@ namespace corvane::platform {
 
 struct OpenFileRequest {
     QString title;
-    QString filter;      // as Qt writes it: "Settings File (*.html)"
+    QString filter; // as Qt writes it: "Settings File (*.html)"
     QString startFolder;
 };
 

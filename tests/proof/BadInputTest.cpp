@@ -5,7 +5,7 @@
 #include "Proof.h"
 
 #include <fstream>
-#ifdef CORVANE_HAVE_DIALOGS
+#ifdef CORVANE_GUI
 #include "dialogs/NameRules.h"
 #include "dialogs/ScoreText.h"
 #endif
@@ -43,7 +43,7 @@ TEST(BadInput, EveryRowGivesItsResultAndLosesNothing) {
         const std::string kind = line.substr(0, tab),
                           input = unescape(line.substr(tab + 1, tab2 - tab - 1)),
                           expected = unescape(line.substr(tab2 + 1));
-#ifdef CORVANE_HAVE_DIALOGS
+#ifdef CORVANE_GUI
         const auto score = dialogs::readScore(input);
         const std::string typed = kind == "score"   ? (score ? std::to_string(*score) : "refused")
                                   : kind == "flags" ? std::to_string(dialogs::readFlags(input))
