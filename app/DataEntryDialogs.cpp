@@ -1,20 +1,11 @@
 #include "app/DataEntryDialogs.h"
 
+#include "dialogs/AddPlayerDialog.h"
+#include "dialogs/GameResultsDialog.h"
+#include "dialogs/TeamBuilderDialog.h"
 #include "platform/Services.h"
 
 #include <QDialog>
-
-// Each dialog joins the program as soon as its class exists in dialogs/
-// (the build defines CORVANE_HAS_..._DIALOG for it).
-#ifdef CORVANE_HAS_ADD_PLAYER_DIALOG
-#include "dialogs/AddPlayerDialog.h"
-#endif
-#ifdef CORVANE_HAS_TEAM_BUILDER_DIALOG
-#include "dialogs/TeamBuilderDialog.h"
-#endif
-#ifdef CORVANE_HAS_GAME_RESULTS_DIALOG
-#include "dialogs/GameResultsDialog.h"
-#endif
 
 namespace corvane::app {
 namespace {
@@ -28,22 +19,16 @@ template <class Dialog> void runDialog(QWidget* owner) {
 
 } // namespace
 
-void runAddPlayer([[maybe_unused]] QWidget* owner) {
-#ifdef CORVANE_HAS_ADD_PLAYER_DIALOG
+void runAddPlayer(QWidget* owner) {
     runDialog<dialogs::AddPlayerDialog>(owner);
-#endif
 }
 
-void runTeamBuilder([[maybe_unused]] QWidget* owner) {
-#ifdef CORVANE_HAS_TEAM_BUILDER_DIALOG
+void runTeamBuilder(QWidget* owner) {
     runDialog<dialogs::TeamBuilderDialog>(owner);
-#endif
 }
 
-void runGameResults([[maybe_unused]] QWidget* owner) {
-#ifdef CORVANE_HAS_GAME_RESULTS_DIALOG
+void runGameResults(QWidget* owner) {
     runDialog<dialogs::GameResultsDialog>(owner);
-#endif
 }
 
 } // namespace corvane::app

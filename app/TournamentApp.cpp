@@ -1,6 +1,7 @@
 #include "app/TournamentApp.h"
 
 #include "app/MainDialog.h"
+#include "app/ViewResults.h"
 #include "platform/QtServices.h"
 #include "platform/Services.h"
 #include "platform/TemplateData.h"
@@ -16,7 +17,8 @@ int TournamentApp::run(int argc, char** argv) {
     const auto messages = platform::makeQtMessageBoxes();
     const auto files = platform::makeQtFileDialogs();
     const auto viewer = platform::makeSystemViewerLauncher();
-    platform::services() = {messages.get(), files.get(), viewer.get(), nullptr};
+    platform::services() = {messages.get(), files.get(), viewer.get(), nullptr,
+                            &resultsPublisher()};
     {
         MainDialog main;
         main.exec();

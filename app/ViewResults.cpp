@@ -1,6 +1,7 @@
 #include "app/ViewResults.h"
 
 #include "platform/Services.h"
+#include "reports/PageNames.h"
 #include "reports/WriteReports.h"
 #include "store/TournamentStore.h"
 
@@ -40,8 +41,16 @@ void viewResults(QWidget* owner) {
         platform::notify(owner, failureText(outcome), QStringLiteral("Error"));
     }
     if (viewer) {
-        viewer->startViewer(store->filePath("tournament.html"));
+        viewer->startViewer(store->filePath(leaderBoardFileName));
     }
+}
+
+platform::Publisher& resultsPublisher() {
+    struct ResultsPublisher final : platform::Publisher {
+        void viewResults(QWidget* owner) override { app::viewResults(owner); }
+    };
+    static ResultsPublisher publisher;
+    return publisher;
 }
 
 } // namespace corvane::app

@@ -59,7 +59,7 @@ void AddPlayerDialog::OnAdd() {
         return;
     }
     ClearNameField();
-    store->appendPlayer(name.toStdString());
+    store->addPlayer(name.toStdString());
     FillPlayerList();
     // A failed write leaves the player in the store and the list; say so.
     platform::reportSave(this, store->writePlayers());
@@ -72,9 +72,9 @@ void AddPlayerDialog::OnClear() {
 void AddPlayerDialog::FillPlayerList() {
     QStringList names;
     if (const TournamentStore* store = TournamentStore::instance) {
-        names.reserve(static_cast<qsizetype>(store->players.size()));
-        for (const auto& player : store->players) {
-            names << QString::fromStdString(*player);
+        names.reserve(static_cast<qsizetype>(store->players().size()));
+        for (const std::string& player : store->players()) {
+            names << QString::fromStdString(player);
         }
     }
     fillList(*playerList_, std::move(names));

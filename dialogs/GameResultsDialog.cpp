@@ -1,6 +1,5 @@
 #include "dialogs/GameResultsDialog.h"
 
-#include "app/ViewResults.h"
 #include "dialogs/DialogSetup.h"
 #include "dialogs/ListFilling.h"
 #include "dialogs/ScoreText.h"
@@ -13,7 +12,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -131,19 +129,12 @@ void GameResultsDialog::RecordGame(const GameRecord& game) {
     if (store == nullptr) {
         return;
     }
-    store->appendGame(std::make_unique<GameRecord>(game));
-    store->applyGameResult(game);
-    if (TeamRecord* team = store->findTeam(game.team1Name)) {
-        team->markOpponentPlayed(game.team2Name, 1);
-    }
-    if (TeamRecord* team = store->findTeam(game.team2Name)) {
-        team->markOpponentPlayed(game.team1Name, 1);
-    }
+    store->recordGame(game);
     ResetInputs();
     FillGameList();
     // A failed write leaves the game in the store and the list; say so.
     platform::reportSave(this, store->writeGames());
-    app::viewResults(this);
+    platform::viewResults(this);
 }
 
 void GameResultsDialog::OnDelete() {
@@ -162,7 +153,7 @@ void GameResultsDialog::OnDelete() {
         FillGameList();
     }
     // Published after a No as well, so the viewer shows the current standings.
-    app::viewResults(this);
+    platform::viewResults(this);
 }
 
 void GameResultsDialog::ResetInputs() {
@@ -184,8 +175,8 @@ void GameResultsDialog::FillTeamCombos() {
     // Placed by position, not sorted, so the same team stands at the same
     // place in both boxes.
     int position = 0;
-    for (const auto& team : store->teams) {
-        const QString name = QString::fromStdString(team->teamName);
+    for (const TeamRecord& team : store->teams()) {
+        const QString name = QString::fromStdString(team.teamName);
         platform::insertString(*team1_, position, name);
         platform::insertString(*team2_, position, name);
         ++position;
@@ -195,9 +186,9 @@ void GameResultsDialog::FillTeamCombos() {
 void GameResultsDialog::FillGameList() {
     QStringList lines;
     if (const TournamentStore* store = TournamentStore::instance) {
-        lines.reserve(static_cast<qsizetype>(store->games.size()));
-        for (const auto& game : store->games) {
-            lines << QString::fromStdString(formatGameLine(*game));
+        lines.reserve(static_cast<qsizetype>(store->games().size()));
+        for (const GameRecord& game : store->games()) {
+            lines << QString::fromStdString(formatGameLine(game));
         }
     }
     fillList(*gameList_, std::move(lines));

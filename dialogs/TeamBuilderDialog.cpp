@@ -9,7 +9,6 @@
 
 #include <QListWidget>
 #include <algorithm>
-#include <memory>
 
 namespace corvane::dialogs {
 
@@ -63,12 +62,10 @@ void TeamBuilderDialog::BuildTeam(int firstRow, int secondRow) {
         return;
     }
     // The player higher in the sorted list comes first, whatever the click order.
-    auto team = std::make_unique<TeamRecord>();
-    team->firstPlayer = availablePlayers_->item(firstRow)->text().toStdString();
-    team->secondPlayer = availablePlayers_->item(secondRow)->text().toStdString();
-    team->teamName = team->firstPlayer + " & " + team->secondPlayer;
-    teamList_->addItem(QString::fromStdString(team->teamName));
-    store->appendTeam(std::move(team));
+    const TeamRecord& team =
+        store->buildTeam(availablePlayers_->item(firstRow)->text().toStdString(),
+                         availablePlayers_->item(secondRow)->text().toStdString());
+    teamList_->addItem(QString::fromStdString(team.teamName));
     // A failed write leaves the team in the store and the list; say so.
     platform::reportSave(this, store->writeTeams());
 }
@@ -81,9 +78,9 @@ void TeamBuilderDialog::FillAvailablePlayers() {
     QStringList names;
     if (const TournamentStore* store = TournamentStore::instance) {
         assigned_.rebuild(*store);
-        for (const auto& player : store->players) {
-            if (IsUnassignedPlayer(*player)) {
-                names << QString::fromStdString(*player);
+        for (const std::string& player : store->players()) {
+            if (IsUnassignedPlayer(player)) {
+                names << QString::fromStdString(player);
             }
         }
     }
@@ -104,9 +101,9 @@ bool TeamBuilderDialog::IsUnassignedPlayer(std::string_view name) const {
 void TeamBuilderDialog::FillTeamList() {
     QStringList names;
     if (const TournamentStore* store = TournamentStore::instance) {
-        names.reserve(static_cast<qsizetype>(store->teams.size()));
-        for (const auto& team : store->teams) {
-            names << QString::fromStdString(team->teamName);
+        names.reserve(static_cast<qsizetype>(store->teams().size()));
+        for (const TeamRecord& team : store->teams()) {
+            names << QString::fromStdString(team.teamName);
         }
     }
     fillList(*teamList_, std::move(names));

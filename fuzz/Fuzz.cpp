@@ -51,18 +51,17 @@ std::size_t linesHolding(std::string_view text, std::string_view word) {
 // Everything a save must carry back: names, then numbers, in list order.
 auto contents(const TournamentStore& s) {
     std::pair<std::vector<std::string>, std::vector<std::array<std::int64_t, 12>>> c;
-    std::ranges::transform(s.players, std::back_inserter(c.first), [](auto& p) { return *p; });
-    for (const auto& t : s.teams) {
-        c.first.insert(c.first.end(), {t->teamName, t->firstPlayer, t->secondPlayer});
-        c.second.push_back({std::int64_t(t->opponents.size()),
-                            std::ranges::count_if(t->opponents, [](auto& o) { return o->played; }),
-                            t->gamesPlayed, t->wins, t->losses, t->winLossDifference, t->pointsFor,
-                            t->pointsAgainst, t->flagsGiven, t->flagged, t->highScore,
-                            t->lowScore});
+    c.first.assign(s.players().begin(), s.players().end());
+    for (const TeamRecord& t : s.teams()) {
+        c.first.insert(c.first.end(), {t.teamName, t.firstPlayer, t.secondPlayer});
+        c.second.push_back({std::int64_t(t.opponents().size()),
+                            std::ranges::count_if(t.opponents(), [](auto& o) { return o.played; }),
+                            t.gamesPlayed, t.wins, t.losses, t.winLossDifference, t.pointsFor,
+                            t.pointsAgainst, t.flagsGiven, t.flagged, t.highScore, t.lowScore});
     }
-    for (const auto& g : s.games) {
-        c.first.insert(c.first.end(), {g->team1Name, g->team2Name});
-        c.second.push_back({g->team1Score, g->team2Score, g->team1Flags, g->team2Flags});
+    for (const GameRecord& g : s.games()) {
+        c.first.insert(c.first.end(), {g.team1Name, g.team2Name});
+        c.second.push_back({g.team1Score, g.team2Score, g.team1Flags, g.team2Flags});
     }
     return c;
 }
@@ -72,7 +71,7 @@ auto contents(const TournamentStore& s) {
 void checkPages(TournamentStore& store) {
     const ReportOutcome outcome = writeReports(store);
     const std::set<std::string> pages(outcome.written.begin(), outcome.written.end());
-    assert(outcome.ok() && pages.size() == (store.teams.empty() ? 0 : store.teams.size() + 1));
+    assert(outcome.ok() && pages.size() == (store.teams().empty() ? 0 : store.teams().size() + 1));
     assert(std::ranges::all_of(pages, [&](auto& page) {
         return fs::path(page).parent_path() == store.tournamentPath() && fs::is_regular_file(page);
     }));
@@ -94,14 +93,14 @@ void dataFiles(std::string_view input, int files) {
     }
     first->loadAll();
     // A record for every line holding its keyword, none lost and none invented.
-    assert(first->players.size() == linesHolding(parts[0], "PLAYER"));
-    assert(first->teams.size() == linesHolding(parts[1], "TEAM"));
-    assert(first->games.size() <= linesHolding(parts[2], "GAME"));
-    for (const auto& team : first->teams) {
-        assert(team->wins + team->losses <= team->gamesPlayed &&
-               team->opponents.size() < first->teams.size() &&
-               std::ranges::all_of(team->opponents,
-                                   [&](auto& o) { return first->findTeam(o->opponentName); }));
+    assert(first->players().size() == linesHolding(parts[0], "PLAYER"));
+    assert(first->teams().size() == linesHolding(parts[1], "TEAM"));
+    assert(first->games().size() <= linesHolding(parts[2], "GAME"));
+    for (const TeamRecord& team : first->teams()) {
+        assert(team.wins + team.losses <= team.gamesPlayed &&
+               team.opponents().size() < first->teams().size() &&
+               std::ranges::all_of(team.opponents(),
+                                   [&](auto& o) { return first->findTeam(o.opponentName); }));
     }
     // A name ending in a carriage return reads back as a Windows line end.
     const auto before = contents(*first);
@@ -112,9 +111,9 @@ void dataFiles(std::string_view input, int files) {
         assert(contents(*first) == before);
     }
     // Taking every game out again leaves every team as if it had never played.
-    for (auto n = first->games.size(); n > 0; --n) {
-        assert(first->removeGame(formatGameLine(*first->games.back())) &&
-               first->games.size() == n - 1);
+    for (auto n = first->games().size(); n > 0; --n) {
+        assert(first->removeGame(formatGameLine(first->games().back())) &&
+               first->games().size() == n - 1);
     }
     for (const auto& numbers : contents(*first).second) {
         assert(std::all_of(numbers.begin() + 1, numbers.end(), [](auto n) { return n == 0; }));

@@ -22,6 +22,12 @@ int runModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+void viewResults(QWidget* owner) {
+    if (Publisher* publisher = services().publisher) {
+        publisher->viewResults(owner);
+    }
+}
+
 bool askYesNo(QWidget* owner, const QString& text, const QString& caption) {
     MessageBoxes* boxes = services().messages;
     return boxes && boxes->show(owner, text, caption, MessageButtons::YesNo) == MessageAnswer::Yes;

@@ -4,6 +4,7 @@
 #include "platform/DialogRunner.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Publisher.h"
 #include "platform/ViewerLauncher.h"
 
 namespace corvane::platform {
@@ -13,6 +14,7 @@ struct Services {
     FileDialogs* files = nullptr;
     ViewerLauncher* viewer = nullptr;
     DialogRunner* dialogs = nullptr; // null: dialogs run with QDialog::exec
+    Publisher* publisher = nullptr;
 };
 
 Services& services();
@@ -20,5 +22,7 @@ Services& services();
 // Shorthands for the common boxes.
 void notify(QWidget* owner, const QString& text, const QString& caption);   // OK only
 bool askYesNo(QWidget* owner, const QString& text, const QString& caption); // true on Yes
+// Publishes through the installed publisher, if any.
+void viewResults(QWidget* owner);
 
 } // namespace corvane::platform

@@ -83,7 +83,7 @@ void appendStandingsRow(PageText& page, int position, const TeamRecord& team,
     page.line("</tr>");
 }
 
-void appendTeamsWithoutGames(PageText& page, const std::vector<std::unique_ptr<TeamRecord>>& teams,
+void appendTeamsWithoutGames(PageText& page, RecordList<TeamRecord> teams,
                              const std::vector<std::string>& pageNames) {
     page.line("<table width=\"250\" border=\"0\" align=\"center\" cellpadding=\"0\" "
               "cellspacing=\"0\">")
@@ -93,7 +93,7 @@ void appendTeamsWithoutGames(PageText& page, const std::vector<std::unique_ptr<T
               "class=\"style23\"><b>Teams with 0 games completed</b></span></td></tr>\n");
     int row = 0;
     for (std::size_t i = 0; i < teams.size(); ++i) {
-        if (teams[i]->gamesPlayed != 0) {
+        if (teams[i].gamesPlayed != 0) {
             continue;
         }
         page.text("<tr><td bgcolor=\"")
@@ -101,7 +101,7 @@ void appendTeamsWithoutGames(PageText& page, const std::vector<std::unique_ptr<T
             .text("\" align=\"center\" height=\"25\"><span class=\"style23\"><a href=\"")
             .link(pageNames[i])
             .text("\">")
-            .name(teams[i]->teamName)
+            .name(teams[i].teamName)
             .text("</a></span></td></tr>\n");
     }
     if (row == 0) {
@@ -112,15 +112,15 @@ void appendTeamsWithoutGames(PageText& page, const std::vector<std::unique_ptr<T
 
 } // namespace
 
-void appendLeaderBoard(std::string& out, const std::vector<std::unique_ptr<TeamRecord>>& teams,
+void appendLeaderBoard(std::string& out, RecordList<TeamRecord> teams,
                        const std::vector<std::string>& pageNames) {
     appendPageHead(out, PageKind::leaderBoard);
     PageText page(out);
     appendTitleAndHeader(page);
     int position = 0;
     for (std::size_t i = 0; i < teams.size(); ++i) {
-        if (teams[i]->gamesPlayed > 0) {
-            appendStandingsRow(page, ++position, *teams[i], pageNames[i]);
+        if (teams[i].gamesPlayed > 0) {
+            appendStandingsRow(page, ++position, teams[i], pageNames[i]);
         }
     }
     page.line("</table>");

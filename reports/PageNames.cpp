@@ -87,8 +87,7 @@ std::string teamPageName(const TeamRecord& team) {
     return safeStem(team.firstPlayer + team.secondPlayer) + std::string(pageExtension);
 }
 
-std::vector<std::string>
-uniqueTeamPageNames(const std::vector<std::unique_ptr<TeamRecord>>& teams) {
+std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams) {
     std::vector<std::string> names;
     names.reserve(teams.size());
     std::unordered_set<std::string> taken;
@@ -98,7 +97,7 @@ uniqueTeamPageNames(const std::vector<std::unique_ptr<TeamRecord>>& teams) {
     // at most once, so many equal names cost linear time.
     std::unordered_map<std::string, int> nextSuffix;
     for (const auto& team : teams) {
-        std::string name = teamPageName(*team);
+        std::string name = teamPageName(team);
         if (!taken.insert(foldName(name)).second) {
             const std::string stem = name.substr(0, name.size() - pageExtension.size());
             int& suffix = nextSuffix.try_emplace(foldName(stem), 2).first->second;

@@ -2,7 +2,6 @@
 // File names of the pages in the tournament folder.
 #include "store/Records.h"
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +23,6 @@ std::string teamPageName(const TeamRecord& team);
 // except that a name already taken (ignoring letter case, since some file
 // systems do), including by the leader board, gets the first free suffix
 // "-2", "-3", ... So the same list always gives the same names.
-std::vector<std::string> uniqueTeamPageNames(const std::vector<std::unique_ptr<TeamRecord>>& teams);
+std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams);
 
 } // namespace corvane

@@ -1,19 +1,20 @@
 #include "reports/TeamPage.h"
 
 #include "reports/PageHead.h"
+#include "reports/PageNames.h"
 #include "reports/PageText.h"
 #include "store/NameCompare.h"
 
 namespace corvane {
 
-GamesByTeam::GamesByTeam(const std::vector<std::unique_ptr<GameRecord>>& games) {
+GamesByTeam::GamesByTeam(RecordList<GameRecord> games) {
     for (const auto& game : games) {
-        std::string first = foldName(game->team1Name);
-        std::string second = foldName(game->team2Name);
-        byFoldedName_[first].push_back({game.get(), true});
+        std::string first = foldName(game.team1Name);
+        std::string second = foldName(game.team2Name);
+        byFoldedName_[first].push_back({&game, true});
         // A game naming the same team twice is listed once, as team 1.
         if (second != first) {
-            byFoldedName_[std::move(second)].push_back({game.get(), false});
+            byFoldedName_[std::move(second)].push_back({&game, false});
         }
     }
 }
@@ -105,14 +106,14 @@ void appendRemainingOpponents(PageText& page, const TeamRecord& opponentsOwner) 
         .line("<tr><td bgcolor=\"#FFCC66\" align=\"center\" height=\"25\"><span "
               "class=\"style23\"><b>Remaining Teams to Play</b></span></td></tr>\n");
     int row = 0;
-    for (const auto& entry : opponentsOwner.opponents) {
-        if (entry->played != 0) {
+    for (const OpponentEntry& entry : opponentsOwner.opponents()) {
+        if (entry.played != 0) {
             continue;
         }
         page.text("<tr><td bgcolor=\"")
             .text(rowShade(++row))
             .text("\" align=\"center\" height=\"25\"><span class=\"style23\">")
-            .name(entry->opponentName)
+            .name(entry.opponentName)
             .text("</span></td></tr>\n");
     }
     if (row == 0) {
@@ -135,9 +136,10 @@ void appendTeamPage(std::string& out, const TeamRecord& team, const std::vector<
     appendRemainingOpponents(page, opponentsOwner);
     page.line("<tr><td>&nbsp;</td></tr>\n")
         .line("<tr><td>&nbsp;</td></tr>\n")
-        .line("<tr><td bgcolor=\"#FFEEAA\" align=\"center\" height=\"25\"><span "
-              "class=\"style23\"><a href=\"tournament.html\"><b>Back to Leader Board "
-              "page</b></a></span></td></tr>\n")
+        .text("<tr><td bgcolor=\"#FFEEAA\" align=\"center\" height=\"25\"><span "
+              "class=\"style23\"><a href=\"")
+        .text(leaderBoardFileName)
+        .line("\"><b>Back to Leader Board page</b></a></span></td></tr>\n")
         .line("</table>")
         .line("</body></html>");
 }

@@ -3,7 +3,6 @@
 // has still to meet.
 #include "store/Records.h"
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,7 +20,7 @@ struct TeamGame {
 // in the order of the games list. Built once per publish.
 class GamesByTeam {
 public:
-    explicit GamesByTeam(const std::vector<std::unique_ptr<GameRecord>>& games);
+    explicit GamesByTeam(RecordList<GameRecord> games);
     const std::vector<TeamGame>& gamesOf(std::string_view teamName) const;
 
 private:

@@ -41,19 +41,19 @@ void publish(ReportOutcome& outcome, const std::string& path, const std::string&
 ReportOutcome writeReports(TournamentStore& store) {
     ReportOutcome outcome;
     // Without teams there is nothing to rank; an earlier leader board stays.
-    if (store.teams.empty()) {
+    if (store.teams().empty()) {
         return outcome;
     }
     orderStandings(store);
-    const std::vector<std::string> pageNames = uniqueTeamPageNames(store.teams);
+    const std::vector<std::string> pageNames = uniqueTeamPageNames(store.teams());
 
     std::string page;
-    appendLeaderBoard(page, store.teams, pageNames);
+    appendLeaderBoard(page, store.teams(), pageNames);
     publish(outcome, store.filePath(leaderBoardFileName), page);
 
-    const GamesByTeam gamesByTeam(store.games);
-    for (std::size_t i = 0; i < store.teams.size(); ++i) {
-        const TeamRecord& team = *store.teams[i];
+    const GamesByTeam gamesByTeam(store.games());
+    for (std::size_t i = 0; i < store.teams().size(); ++i) {
+        const TeamRecord& team = store.teams()[i];
         const TeamRecord* owner = store.findTeam(team.teamName);
         page.clear();
         appendTeamPage(page, team, gamesByTeam.gamesOf(team.teamName), owner ? *owner : team);

@@ -3,9 +3,54 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 
 namespace corvane::fileformat {
+
+// The files of a tournament folder and of the working directory.
+inline constexpr std::string_view playersFileName = "players.txt";
+inline constexpr std::string_view teamsFileName = "teams.txt";
+inline constexpr std::string_view gamesFileName = "games.txt";
+inline constexpr std::string_view tournamentDatFileName = "tournament.dat";
+
+// The keys of the files. A record line is its key, one blank and the value; a
+// game's field lines are indented. Readers take the value by position, so each
+// position comes from the key it follows.
+inline constexpr std::string_view playerKey = "PLAYER";
+inline constexpr std::string_view teamKey = "TEAM";
+inline constexpr std::string_view gameKey = "GAME";
+inline constexpr std::string_view tournamentKey = "TOURNAMENT";
+inline constexpr std::string_view gameFieldIndent = "   ";
+inline constexpr std::string_view team1NameKey = "TEAM1_NAME";
+inline constexpr std::string_view team1ScoreKey = "TEAM1_SCORE";
+inline constexpr std::string_view team1FlagsKey = "TEAM1_FLAGS";
+inline constexpr std::string_view team2NameKey = "TEAM2_NAME";
+inline constexpr std::string_view team2ScoreKey = "TEAM2_SCORE";
+inline constexpr std::string_view team2FlagsKey = "TEAM2_FLAGS";
+
+constexpr std::size_t recordValueStart(std::string_view key) {
+    return key.size() + 1;
+}
+constexpr std::size_t gameFieldValueStart(std::string_view key) {
+    return gameFieldIndent.size() + key.size() + 1;
+}
+
+// The folder of tournament `number` inside the working directory.
+inline std::string tournamentFolderName(std::int32_t number) {
+    return "Tournament" + std::to_string(number);
+}
+
+// A team is named after its two players, joined so.
+inline constexpr std::string_view teamNameSeparator = " & ";
+inline std::string composeTeamName(std::string_view firstPlayer, std::string_view secondPlayer) {
+    std::string name;
+    name.reserve(firstPlayer.size() + teamNameSeparator.size() + secondPlayer.size());
+    name += firstPlayer;
+    name += teamNameSeparator;
+    name += secondPlayer;
+    return name;
+}
 
 // A reader takes a value by position: what follows the prefix the writer puts
 // in front of it, or nothing when the line is no longer than that prefix.

@@ -1,9 +1,11 @@
 #include "store/AtomicFile.h"
 #include "store/FileFormat.h"
 #include "store/NameCompare.h"
+#include "store/TextLines.h"
 #include "store/TournamentStore.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <functional>
@@ -18,25 +20,60 @@ bool startsWithKey(std::string_view line, std::string_view key) {
     return start != std::string_view::npos && line.substr(start).starts_with(key);
 }
 
+// The six field lines of a game block, in the order they are written.
+struct GameField {
+    std::string_view key;
+    std::string GameRecord::*name;
+    std::int32_t GameRecord::*number;
+};
+constexpr std::array<GameField, 6> gameFields{{
+    {fileformat::team1NameKey, &GameRecord::team1Name, nullptr},
+    {fileformat::team1ScoreKey, nullptr, &GameRecord::team1Score},
+    {fileformat::team1FlagsKey, nullptr, &GameRecord::team1Flags},
+    {fileformat::team2NameKey, &GameRecord::team2Name, nullptr},
+    {fileformat::team2ScoreKey, nullptr, &GameRecord::team2Score},
+    {fileformat::team2FlagsKey, nullptr, &GameRecord::team2Flags},
+}};
+constexpr std::string_view blockOpen = "\n{\n";
+constexpr std::string_view blockEnd = "}\n";
+constexpr std::size_t longestNumber = 11; // "-2147483648"
+
+constexpr std::size_t fixedBlockText() {
+    std::size_t size = fileformat::gameKey.size() + blockOpen.size() + blockEnd.size();
+    for (const GameField& field : gameFields) {
+        size += fileformat::gameFieldValueStart(field.key) + 1;
+        if (field.number != nullptr) {
+            size += longestNumber;
+        }
+    }
+    return size;
+}
+
 // Fills a buffer sized beforehand; games.txt can run to many megabytes, and
 // appending piece by piece would cost more than writing the file.
 class BlockWriter {
 public:
-    // The most a block adds to its two names: fixed text and four 11-character numbers.
-    static constexpr std::size_t overhead = 7 + 2 * 15 + 4 * (15 + 11 + 1) + 2;
+    // The most a block adds to its two names.
+    static constexpr std::size_t overhead = fixedBlockText();
 
     explicit BlockWriter(char* out) : out_(out) {}
     char* end() const { return out_; }
 
     void game(const GameRecord& g) {
-        text("GAME\n{\n");
-        name("   TEAM1_NAME ", g.team1Name);
-        number("   TEAM1_SCORE ", g.team1Score);
-        number("   TEAM1_FLAGS ", g.team1Flags);
-        name("   TEAM2_NAME ", g.team2Name);
-        number("   TEAM2_SCORE ", g.team2Score);
-        number("   TEAM2_FLAGS ", g.team2Flags);
-        text("}\n");
+        text(fileformat::gameKey);
+        text(blockOpen);
+        for (const GameField& field : gameFields) {
+            text(fileformat::gameFieldIndent);
+            text(field.key);
+            *out_++ = ' ';
+            if (field.name != nullptr) {
+                text(g.*field.name);
+            } else {
+                out_ = std::to_chars(out_, out_ + longestNumber, g.*field.number).ptr;
+            }
+            *out_++ = '\n';
+        }
+        text(blockEnd);
     }
 
 private:
@@ -44,35 +81,22 @@ private:
         std::memcpy(out_, s.data(), s.size());
         out_ += s.size();
     }
-    void name(std::string_view key, std::string_view value) {
-        text(key);
-        text(value);
-        *out_++ = '\n';
-    }
-    void number(std::string_view key, std::int32_t value) {
-        text(key);
-        out_ = std::to_chars(out_, out_ + 11, value).ptr;
-        *out_++ = '\n';
-    }
 
     char* out_;
 };
 
 void readGameLine(GameRecord& game, std::string_view line) {
-    using fileformat::toInt;
-    using fileformat::valueAfter;
-    if (startsWithKey(line, "TEAM1_NAME")) {
-        game.team1Name += valueAfter(line, 14);
-    } else if (startsWithKey(line, "TEAM1_SCORE")) {
-        game.team1Score = toInt(valueAfter(line, 15));
-    } else if (startsWithKey(line, "TEAM1_FLAGS")) {
-        game.team1Flags = toInt(valueAfter(line, 15));
-    } else if (startsWithKey(line, "TEAM2_NAME")) {
-        game.team2Name += valueAfter(line, 14);
-    } else if (startsWithKey(line, "TEAM2_SCORE")) {
-        game.team2Score = toInt(valueAfter(line, 15));
-    } else if (startsWithKey(line, "TEAM2_FLAGS")) {
-        game.team2Flags = toInt(valueAfter(line, 15));
+    for (const GameField& field : gameFields) {
+        if (startsWithKey(line, field.key)) {
+            const std::string_view value =
+                fileformat::valueAfter(line, fileformat::gameFieldValueStart(field.key));
+            if (field.name != nullptr) {
+                game.*field.name += value;
+            } else {
+                game.*field.number = fileformat::toInt(value);
+            }
+            return;
+        }
     }
 }
 
@@ -91,9 +115,9 @@ struct PendingMark {
 void TournamentStore::readGames() {
     std::vector<PendingMark> marks;
     std::unique_ptr<GameRecord> game;
-    forEachTextLine(filePath("games.txt"), [&](std::string_view line) {
+    forEachTextLine(filePath(fileformat::gamesFileName), [&](std::string_view line) {
         if (!game) {
-            if (fileformat::contains(line, "GAME")) {
+            if (fileformat::contains(line, fileformat::gameKey)) {
                 game = std::make_unique<GameRecord>();
             }
             return;
@@ -105,9 +129,9 @@ void TournamentStore::readGames() {
             readGameLine(*game, line);
             return;
         }
-        appendGame(std::move(game));
+        games_.push_back(std::move(game));
         // applyGameResult and the two marks, each name folded only once.
-        const GameRecord& done = *games.back();
+        const GameRecord& done = *games_.back();
         const std::size_t hash1 = foldedHash(done.team1Name);
         const std::size_t hash2 = foldedHash(done.team2Name);
         TeamRecord* first = findTeamIndexed(done.team1Name, hash1);
@@ -133,10 +157,10 @@ SaveResult TournamentStore::writeGames() const {
     // Written in pieces of a buffer that stays in the cache, not as one
     // string of the whole file.
     constexpr std::size_t pieceSize = 256 * 1024;
-    AtomicFileWriter file(filePath("games.txt"));
+    AtomicFileWriter file(filePath(fileformat::gamesFileName));
     std::string buffer;
     std::size_t used = 0;
-    for (const auto& game : games) {
+    for (const auto& game : games_) {
         const std::size_t most =
             game->team1Name.size() + game->team2Name.size() + BlockWriter::overhead;
         if (buffer.size() - used < most) {

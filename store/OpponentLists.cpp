@@ -33,13 +33,13 @@ std::vector<std::size_t> firstUnderEachName(const std::vector<std::unique_ptr<Te
 // the pairs with a team that came since need a look: one new team costs a
 // pass over the teams, not over all pairs.
 void TournamentStore::refreshOpponentLists() {
-    const std::size_t count = teams.size();
+    const std::size_t count = teams_.size();
     std::vector<std::size_t> hashes(count);
     std::vector<bool> isNew(count);
     std::vector<std::size_t> newTeams;
     for (std::size_t i = 0; i < count; ++i) {
-        hashes[i] = foldedHash(teams[i]->teamName);
-        isNew[i] = !index_->refreshed.contains(teams[i].get());
+        hashes[i] = foldedHash(teams_[i]->teamName);
+        isNew[i] = !index_->refreshed.contains(teams_[i].get());
         if (isNew[i]) {
             newTeams.push_back(i);
         }
@@ -49,15 +49,15 @@ void TournamentStore::refreshOpponentLists() {
     }
     std::vector<std::size_t> allTeams(count);
     std::iota(allTeams.begin(), allTeams.end(), std::size_t{0});
-    const std::vector<std::size_t> firsts = firstUnderEachName(teams, hashes);
+    const std::vector<std::size_t> firsts = firstUnderEachName(teams_, hashes);
 
     for (std::size_t i = 0; i < count; ++i) {
-        TeamRecord& team = *teams[i];
-        const bool empty = team.opponents.empty();
+        TeamRecord& team = *teams_[i];
+        const bool empty = team.opponents_.empty();
         const std::vector<std::size_t>& others = !isNew[i] ? newTeams : empty ? firsts : allTeams;
-        team.reserveOpponents(team.opponents.size() + others.size());
+        team.reserveOpponents(team.opponents_.size() + others.size());
         for (std::size_t j : others) {
-            const std::string& other = teams[j]->teamName;
+            const std::string& other = teams_[j]->teamName;
             if (hashes[j] == hashes[i] && namesEqual(other, team.teamName)) {
                 continue;
             }
@@ -68,7 +68,7 @@ void TournamentStore::refreshOpponentLists() {
         }
     }
     for (std::size_t i : newTeams) {
-        index_->refreshed.insert(teams[i].get());
+        index_->refreshed.insert(teams_[i].get());
     }
 }
 

@@ -85,27 +85,17 @@ TeamRecord::TeamRecord(TeamRecord&&) noexcept = default;
 TeamRecord& TeamRecord::operator=(TeamRecord&&) noexcept = default;
 
 TeamRecord::OpponentIndex& TeamRecord::index() const {
+    // A moved-from record starts again with an empty index.
     if (!index_) {
         index_ = std::make_unique<OpponentIndex>();
     }
-    OpponentIndex& ix = *index_;
-    // Entries appended or removed behind our back are taken in here.
-    if (ix.hashes.size() > opponents.size()) {
-        ix = OpponentIndex{};
-    }
-    if (ix.hashes.size() < opponents.size()) {
-        ix.reserve(opponents.size());
-        while (ix.hashes.size() < opponents.size()) {
-            ix.add(foldedHash(opponents[ix.hashes.size()]->opponentName));
-        }
-    }
-    return ix;
+    return *index_;
 }
 
 bool TeamRecord::hasOpponent(std::string_view name, std::size_t hash) const {
     bool found = false;
     index().forEachWithHash(hash, [&](std::uint32_t position) {
-        found = namesEqual(opponents[position]->opponentName, name);
+        found = namesEqual(opponents_[position]->opponentName, name);
         return !found;
     });
     return found;
@@ -121,7 +111,7 @@ void TeamRecord::markOpponentPlayed(std::string_view name, std::int32_t value) {
 
 void TeamRecord::markOpponentPlayed(std::string_view name, std::size_t hash, std::int32_t value) {
     index().forEachWithHash(hash, [&](std::uint32_t position) {
-        OpponentEntry& entry = *opponents[position];
+        OpponentEntry& entry = *opponents_[position];
         if (namesEqual(entry.opponentName, name)) {
             entry.played = value;
         }
@@ -133,7 +123,7 @@ void TeamRecord::addOpponent(std::string name, std::size_t hash) {
     OpponentIndex& ix = index();
     auto entry = std::make_unique<OpponentEntry>();
     entry->opponentName = std::move(name);
-    opponents.push_back(std::move(entry));
+    opponents_.push_back(std::move(entry));
     ix.add(hash);
 }
 
@@ -143,7 +133,7 @@ void TeamRecord::addOpponent(std::string name) {
 }
 
 void TeamRecord::reserveOpponents(std::size_t count) {
-    opponents.reserve(count);
+    opponents_.reserve(count);
     index().reserve(count);
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "store/RecordList.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -45,8 +47,9 @@ struct TeamRecord {
     float averageScore = 0.0f;
     float averageOpponentScore = 0.0f;
     float averageMargin = 0.0f;
-    // Read freely; append only through addOpponent, which keeps the lookup index.
-    std::vector<std::unique_ptr<OpponentEntry>> opponents;
+    // One entry for every other team, read-only; appended through addOpponent,
+    // which keeps the lookup index.
+    RecordList<OpponentEntry> opponents() const { return RecordList<OpponentEntry>(opponents_); }
 
     // Sets `played` on every entry whose opponentName equals `name`.
     void markOpponentPlayed(std::string_view name, std::int32_t value);
@@ -68,6 +71,7 @@ private:
     void markOpponentPlayed(std::string_view name, std::size_t hash, std::int32_t value);
     void reserveOpponents(std::size_t count);
 
+    std::vector<std::unique_ptr<OpponentEntry>> opponents_;
     mutable std::unique_ptr<OpponentIndex> index_;
 };
 

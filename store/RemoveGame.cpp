@@ -14,28 +14,32 @@ bool sameTeams(const GameRecord& a, const GameRecord& b) {
 } // namespace
 
 bool TournamentStore::removeGame(std::string_view gameLine) {
-    const auto found = std::find_if(games.begin(), games.end(), [&](const auto& game) {
+    const auto found = std::find_if(games_.begin(), games_.end(), [&](const auto& game) {
         return namesEqual(formatGameLine(*game), gameLine);
     });
-    if (found == games.end()) {
+    if (found == games_.end()) {
         return false;
     }
-    const GameRecord& game = **found;
+    removeGameAt(static_cast<std::size_t>(found - games_.begin()));
+    return true;
+}
+
+void TournamentStore::removeGameAt(std::size_t position) {
+    const GameRecord& game = *games_.at(position);
     // The two stay marked as having played while another game between them remains.
-    const bool metAgain = std::any_of(games.begin(), games.end(), [&](const auto& other) {
+    const bool metAgain = std::any_of(games_.begin(), games_.end(), [&](const auto& other) {
         return other.get() != &game && sameTeams(*other, game);
     });
     if (!metAgain) {
-        if (TeamRecord* first = findTeam(game.team1Name)) {
+        if (TeamRecord* first = findTeamMutable(game.team1Name)) {
             first->markOpponentPlayed(game.team2Name, 0);
         }
-        if (TeamRecord* second = findTeam(game.team2Name)) {
+        if (TeamRecord* second = findTeamMutable(game.team2Name)) {
             second->markOpponentPlayed(game.team1Name, 0);
         }
     }
     removeGameResult(game);
-    games.erase(found);
-    return true;
+    games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(position));
 }
 
 } // namespace corvane

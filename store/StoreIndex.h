@@ -13,13 +13,12 @@ namespace corvane {
 struct TournamentStore::NameIndex {
     struct IndexedTeam {
         TeamRecord* team;
-        std::size_t position; // in `teams`; checked before it is trusted
+        std::size_t position; // in `teams`, renewed by every reorder
     };
     // Every team under the hash of its name.
     std::unordered_map<std::size_t, std::vector<IndexedTeam>> teamsByHash;
     std::size_t indexedTeams = 0;
     std::unordered_map<std::size_t, std::vector<const std::string*>> playersByHash;
-    std::size_t indexedPlayers = 0;
     // Teams whose opponent lists hold every team that was there at the last refresh.
     std::unordered_set<const TeamRecord*> refreshed;
 
@@ -29,7 +28,6 @@ struct TournamentStore::NameIndex {
     }
     void addPlayer(const std::string* player) {
         playersByHash[foldedHash(*player)].push_back(player);
-        ++indexedPlayers;
     }
 };
 

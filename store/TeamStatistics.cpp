@@ -140,7 +140,7 @@ const GameRecord* storedGame(const std::vector<std::unique_ptr<GameRecord>>& gam
 } // namespace
 
 void TournamentStore::applyGameResult(const GameRecord& game) {
-    applyToTeams(game, findTeam(game.team1Name), findTeam(game.team2Name));
+    applyToTeams(game, findTeamMutable(game.team1Name), findTeamMutable(game.team2Name));
 }
 
 void TournamentStore::applyToTeams(const GameRecord& game, TeamRecord* first, TeamRecord* second) {
@@ -153,9 +153,9 @@ void TournamentStore::applyToTeams(const GameRecord& game, TeamRecord* first, Te
 }
 
 void TournamentStore::removeGameResult(const GameRecord& game) {
-    const GameRecord* leftOut = storedGame(games, game);
+    const GameRecord* leftOut = storedGame(games_, game);
     for (const Side& side : {firstSide(game), secondSide(game)}) {
-        TeamRecord* team = findTeam(side.name);
+        TeamRecord* team = findTeamMutable(side.name);
         if (team == nullptr) {
             continue;
         }
@@ -163,7 +163,7 @@ void TournamentStore::removeGameResult(const GameRecord& game) {
         // High and low are taken from the games that remain, so they stay true
         // however many games are removed, and in whatever order.
         const ScoreRange range =
-            team->gamesPlayed > 0 ? remainingScores(games, side.name, leftOut) : ScoreRange{};
+            team->gamesPlayed > 0 ? remainingScores(games_, side.name, leftOut) : ScoreRange{};
         if (range.any || team->gamesPlayed <= 0) {
             team->highScore = range.high;
             team->lowScore = range.low;

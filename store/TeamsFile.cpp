@@ -1,5 +1,6 @@
 #include "store/AtomicFile.h"
 #include "store/FileFormat.h"
+#include "store/TextLines.h"
 #include "store/TournamentStore.h"
 
 namespace corvane {
@@ -8,9 +9,12 @@ namespace corvane {
 // holds "&", the " & " with a registered player on each side is the true split.
 void TournamentStore::splitTeamName(TeamRecord& team) const {
     const std::string& name = team.teamName;
-    for (auto at = name.find(" & "); at != std::string::npos; at = name.find(" & ", at + 1)) {
+    using fileformat::teamNameSeparator;
+    for (auto at = name.find(teamNameSeparator); at != std::string::npos;
+         at = name.find(teamNameSeparator, at + 1)) {
         const std::string_view first(name.data(), at);
-        const std::string_view second = std::string_view(name).substr(at + 3);
+        const std::string_view second =
+            std::string_view(name).substr(at + teamNameSeparator.size());
         if (hasPlayer(first) && hasPlayer(second)) {
             team.firstPlayer = first;
             team.secondPlayer = second;
@@ -32,12 +36,13 @@ void TournamentStore::splitTeamName(TeamRecord& team) const {
 }
 
 void TournamentStore::readTeams() {
-    forEachTextLine(filePath("teams.txt"), [&](std::string_view line) {
-        if (!fileformat::contains(line, "TEAM")) {
+    forEachTextLine(filePath(fileformat::teamsFileName), [&](std::string_view line) {
+        if (!fileformat::contains(line, fileformat::teamKey)) {
             return;
         }
         auto team = std::make_unique<TeamRecord>();
-        team->teamName = fileformat::valueAfter(line, 5);
+        team->teamName =
+            fileformat::valueAfter(line, fileformat::recordValueStart(fileformat::teamKey));
         splitTeamName(*team);
         appendTeam(std::move(team));
     });
@@ -46,12 +51,13 @@ void TournamentStore::readTeams() {
 
 SaveResult TournamentStore::writeTeams() {
     std::string contents;
-    for (const auto& team : teams) {
-        contents += "TEAM ";
+    for (const auto& team : teams_) {
+        contents += fileformat::teamKey;
+        contents += ' ';
         contents += team->teamName;
         contents += '\n';
     }
-    SaveResult result = writeFileAtomically(filePath("teams.txt"), contents);
+    SaveResult result = writeFileAtomically(filePath(fileformat::teamsFileName), contents);
     refreshOpponentLists();
     return result;
 }

@@ -1,4 +1,5 @@
-#include "store/AtomicFile.h"
+#include "store/TextLines.h"
+
 #include "store/Utf8.h"
 
 #include <cstdio>

@@ -1,5 +1,6 @@
 #include "store/TournamentStore.h"
 
+#include "store/FileFormat.h"
 #include "store/NameCompare.h"
 #include "store/StoreIndex.h"
 
@@ -26,36 +27,15 @@ void TournamentStore::destroyStore() {
 TournamentStore::TournamentStore() : index_(std::make_unique<NameIndex>()) {}
 TournamentStore::~TournamentStore() = default;
 
-// Records appended to the vectors directly, rather than through the append
-// functions, are picked up here by indexing everything again.
-void TournamentStore::syncTeamIndex() const {
-    if (index_->indexedTeams == teams.size()) {
-        return;
-    }
-    rebuildTeamIndex();
-}
-
-void TournamentStore::rebuildTeamIndex() const {
+void TournamentStore::rebuildTeamIndex() {
     index_->teamsByHash.clear();
     index_->indexedTeams = 0;
-    for (const auto& team : teams) {
+    for (const auto& team : teams_) {
         index_->addTeam(team.get());
     }
 }
 
-void TournamentStore::syncPlayerIndex() const {
-    if (index_->indexedPlayers == players.size()) {
-        return;
-    }
-    index_->playersByHash.clear();
-    index_->indexedPlayers = 0;
-    for (const auto& player : players) {
-        index_->addPlayer(player.get());
-    }
-}
-
 TeamRecord* TournamentStore::findTeamIndexed(std::string_view name, std::size_t hash) const {
-    syncTeamIndex();
     const auto found = index_->teamsByHash.find(hash);
     if (found == index_->teamsByHash.end()) {
         return nullptr;
@@ -65,10 +45,8 @@ TeamRecord* TournamentStore::findTeamIndexed(std::string_view name, std::size_t 
     // after the standings reorder `teams`.
     const NameIndex::IndexedTeam* first = nullptr;
     bool firstExact = false;
-    std::size_t matches = 0;
     for (const NameIndex::IndexedTeam& entry : found->second) {
         if (namesEqual(entry.team->teamName, name)) {
-            ++matches;
             const bool exact = entry.team->teamName == name;
             if (first == nullptr || (exact && !firstExact) ||
                 (exact == firstExact && entry.position < first->position)) {
@@ -77,21 +55,10 @@ TeamRecord* TournamentStore::findTeamIndexed(std::string_view name, std::size_t 
             }
         }
     }
-    if (matches > 1) {
-        const bool placed = std::all_of(
-            found->second.begin(), found->second.end(), [&](const NameIndex::IndexedTeam& e) {
-                return e.position < teams.size() && teams[e.position].get() == e.team;
-            });
-        if (!placed) {
-            // `teams` was reordered behind our back: learn the new positions.
-            rebuildTeamIndex();
-            return findTeamIndexed(name, hash);
-        }
-    }
     return first == nullptr ? nullptr : first->team;
 }
 
-TeamRecord* TournamentStore::findTeam(std::string_view name) {
+TeamRecord* TournamentStore::findTeamMutable(std::string_view name) {
     return findTeamIndexed(name, foldedHash(name));
 }
 
@@ -100,7 +67,6 @@ const TeamRecord* TournamentStore::findTeam(std::string_view name) const {
 }
 
 bool TournamentStore::hasPlayer(std::string_view name) const {
-    syncPlayerIndex();
     const auto found = index_->playersByHash.find(foldedHash(name));
     if (found == index_->playersByHash.end()) {
         return false;
@@ -109,25 +75,46 @@ bool TournamentStore::hasPlayer(std::string_view name) const {
                        [&](const std::string* player) { return namesEqual(*player, name); });
 }
 
-void TournamentStore::appendPlayer(std::string name) {
-    syncPlayerIndex();
-    players.push_back(std::make_unique<std::string>(std::move(name)));
-    index_->addPlayer(players.back().get());
+void TournamentStore::addPlayer(std::string name) {
+    players_.push_back(std::make_unique<std::string>(std::move(name)));
+    index_->addPlayer(players_.back().get());
+}
+
+const TeamRecord& TournamentStore::buildTeam(std::string_view firstPlayer,
+                                             std::string_view secondPlayer) {
+    auto team = std::make_unique<TeamRecord>();
+    team->firstPlayer = firstPlayer;
+    team->secondPlayer = secondPlayer;
+    team->teamName = fileformat::composeTeamName(firstPlayer, secondPlayer);
+    appendTeam(std::move(team));
+    return *teams_.back();
 }
 
 void TournamentStore::appendTeam(std::unique_ptr<TeamRecord> team) {
-    syncTeamIndex();
-    teams.push_back(std::move(team));
-    index_->addTeam(teams.back().get());
+    teams_.push_back(std::move(team));
+    index_->addTeam(teams_.back().get());
 }
 
-void TournamentStore::appendGame(std::unique_ptr<GameRecord> game) {
-    games.push_back(std::move(game));
+void TournamentStore::recordGame(GameRecord game) {
+    games_.push_back(std::make_unique<GameRecord>(std::move(game)));
+    applyStoredGame(*games_.back());
+}
+
+void TournamentStore::applyStoredGame(const GameRecord& game) {
+    TeamRecord* first = findTeamMutable(game.team1Name);
+    TeamRecord* second = findTeamMutable(game.team2Name);
+    applyToTeams(game, first, second);
+    if (first != nullptr) {
+        first->markOpponentPlayed(game.team2Name, 1);
+    }
+    if (second != nullptr) {
+        second->markOpponentPlayed(game.team1Name, 1);
+    }
 }
 
 void TournamentStore::reorderTeams(
     const std::function<bool(const TeamRecord&, const TeamRecord&)>& before) {
-    std::stable_sort(teams.begin(), teams.end(),
+    std::stable_sort(teams_.begin(), teams_.end(),
                      [&](const std::unique_ptr<TeamRecord>& a,
                          const std::unique_ptr<TeamRecord>& b) { return before(*a, *b); });
     rebuildTeamIndex();
@@ -140,9 +127,9 @@ void TournamentStore::loadAll() {
 }
 
 void TournamentStore::clearAll() {
-    players.clear();
-    teams.clear();
-    games.clear();
+    players_.clear();
+    teams_.clear();
+    games_.clear();
     *index_ = NameIndex{};
 }
 
@@ -158,7 +145,7 @@ std::string TournamentStore::filePath(std::string_view fileName) const {
 }
 
 std::string TournamentStore::tournamentDatPath() const {
-    return workingDirectory + "/tournament.dat";
+    return workingDirectory + "/" + std::string(fileformat::tournamentDatFileName);
 }
 
 } // namespace corvane

@@ -1,5 +1,6 @@
 #pragma once
 // The one in-memory home of the current tournament.
+#include "store/RecordList.h"
 #include "store/Records.h"
 #include "store/SaveResult.h"
 
@@ -25,25 +26,34 @@ public:
     TournamentStore(const TournamentStore&) = delete;
     TournamentStore& operator=(const TournamentStore&) = delete;
 
-    // Read freely; grow only through the append functions, which keep the name indexes.
-    std::vector<std::unique_ptr<TeamRecord>> teams;
-    std::vector<std::unique_ptr<std::string>> players;
-    std::vector<std::unique_ptr<GameRecord>> games;
+    // The lists, read-only: they change only through the operations below.
+    RecordList<std::string> players() const { return RecordList<std::string>(players_); }
+    RecordList<TeamRecord> teams() const { return RecordList<TeamRecord>(teams_); }
+    RecordList<GameRecord> games() const { return RecordList<GameRecord>(games_); }
+
     std::string workingDirectory;
     std::string tournamentFolder;
     std::int32_t tournamentNumber = 0;
-    std::int32_t noTournamentYet = 1;
+    bool noTournamentYet = true;
 
     // Lookups: names compared without regard to case; among names that differ only
     // in case the one spelled exactly so, then the first in list order.
-    TeamRecord* findTeam(std::string_view name);
     const TeamRecord* findTeam(std::string_view name) const;
     bool hasPlayer(std::string_view name) const;
 
-    // Appending: the store takes ownership of a completely built record.
-    void appendPlayer(std::string name);
-    void appendTeam(std::unique_ptr<TeamRecord> team);
-    void appendGame(std::unique_ptr<GameRecord> game);
+    // What the organiser does. Each keeps the indexes, statistics and played
+    // marks right; writing the affected file is the caller's next step.
+    void addPlayer(std::string name);
+    // The team "first & second", appended after the last team.
+    const TeamRecord& buildTeam(std::string_view firstPlayer, std::string_view secondPlayer);
+    // Appends the game, adds it to both teams' statistics and marks them as met.
+    void recordGame(GameRecord game);
+    // Finds the first game whose game line is `gameLine`, takes it out of the
+    // statistics, clears the two teams' played marks unless another game
+    // between them remains, and destroys it. False if none matched.
+    bool removeGame(std::string_view gameLine);
+    // The same for the game at `position` in `games`, which must exist.
+    void removeGameAt(std::size_t position);
 
     // Stable reorder of `teams` (the standings order); keeps the indexes right.
     void reorderTeams(const std::function<bool(const TeamRecord&, const TeamRecord&)>& before);
@@ -67,11 +77,6 @@ public:
     void removeGameResult(const GameRecord& game);
     void refreshOpponentLists();
 
-    // Finds the first game whose game line is `gameLine`, takes it out of the
-    // statistics, clears the two teams' played marks unless another game
-    // between them remains, and destroys it. False if none matched.
-    bool removeGame(std::string_view gameLine);
-
     // Tournament number and folder.
     void readTournamentNumber(const std::string& directory);
     void composeTournamentFolder();
@@ -84,13 +89,18 @@ public:
 
 private:
     struct NameIndex;
-    void syncTeamIndex() const;
-    void rebuildTeamIndex() const;
-    void syncPlayerIndex() const;
+    void rebuildTeamIndex();
+    TeamRecord* findTeamMutable(std::string_view name);
     TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
+    void appendTeam(std::unique_ptr<TeamRecord> team);
+    // Statistics and both played marks of a game already in `games`.
+    void applyStoredGame(const GameRecord& game);
     void applyToTeams(const GameRecord& game, TeamRecord* first, TeamRecord* second);
     void splitTeamName(TeamRecord& team) const;
 
+    std::vector<std::unique_ptr<TeamRecord>> teams_;
+    std::vector<std::unique_ptr<std::string>> players_;
+    std::vector<std::unique_ptr<GameRecord>> games_;
     std::unique_ptr<NameIndex> index_;
 };
 

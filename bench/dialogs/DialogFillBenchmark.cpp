@@ -50,22 +50,18 @@ void makeTournament(int players, int teams, int games) {
     TournamentStore::createStore();
     TournamentStore& store = *TournamentStore::instance;
     for (int i = 0; i < players; ++i) {
-        store.appendPlayer(playerName(i));
+        store.addPlayer(playerName(i));
     }
     for (int i = 0; i < teams; ++i) {
-        auto team = std::make_unique<TeamRecord>();
-        team->firstPlayer = playerName(2 * i);
-        team->secondPlayer = playerName(2 * i + 1);
-        team->teamName = team->firstPlayer + " & " + team->secondPlayer;
-        store.appendTeam(std::move(team));
+        store.buildTeam(playerName(2 * i), playerName(2 * i + 1));
     }
     for (int i = 0; i < games && teams > 1; ++i) {
-        auto game = std::make_unique<GameRecord>();
-        game->team1Name = store.teams[i % teams]->teamName;
-        game->team2Name = store.teams[(i + 1) % teams]->teamName;
-        game->team1Score = 100 + i % 900;
-        game->team2Score = 900 - i % 900;
-        store.appendGame(std::move(game));
+        GameRecord game;
+        game.team1Name = store.teams()[static_cast<std::size_t>(i % teams)].teamName;
+        game.team2Name = store.teams()[static_cast<std::size_t>((i + 1) % teams)].teamName;
+        game.team1Score = 100 + i % 900;
+        game.team2Score = 900 - i % 900;
+        store.recordGame(std::move(game));
     }
 }
 

@@ -33,14 +33,11 @@ struct Tournament {
         workingDirectory = pattern;
         store.workingDirectory = workingDirectory.string();
         store.tournamentFolder = "Tournament1";
-        store.noTournamentYet = 0;
+        store.noTournamentYet = false;
         fs::create_directory(workingDirectory / store.tournamentFolder);
         for (int i = 0; i < teamCount; ++i) {
-            auto team = std::make_unique<corvane::TeamRecord>();
-            team->firstPlayer = "Player " + std::to_string(i) + "a";
-            team->secondPlayer = "Player " + std::to_string(i) + "b";
-            team->teamName = team->firstPlayer + " & " + team->secondPlayer;
-            store.appendTeam(std::move(team));
+            store.buildTeam("Player " + std::to_string(i) + "a",
+                            "Player " + std::to_string(i) + "b");
         }
         store.refreshOpponentLists();
         std::uint64_t seed = 12345;
@@ -52,15 +49,14 @@ struct Tournament {
             const auto first = next(static_cast<std::uint64_t>(teamCount));
             auto second = next(static_cast<std::uint64_t>(teamCount - 1));
             second += second >= first ? 1 : 0;
-            auto game = std::make_unique<corvane::GameRecord>();
-            game->team1Name = store.teams[first]->teamName;
-            game->team2Name = store.teams[second]->teamName;
-            game->team1Score = static_cast<std::int32_t>(next(1801));
-            game->team2Score = static_cast<std::int32_t>(next(1801));
-            game->team1Flags = static_cast<std::int32_t>(next(4));
-            game->team2Flags = static_cast<std::int32_t>(next(4));
-            store.applyGameResult(*game);
-            store.appendGame(std::move(game));
+            corvane::GameRecord game;
+            game.team1Name = store.teams()[first].teamName;
+            game.team2Name = store.teams()[second].teamName;
+            game.team1Score = static_cast<std::int32_t>(next(1801));
+            game.team2Score = static_cast<std::int32_t>(next(1801));
+            game.team1Flags = static_cast<std::int32_t>(next(4));
+            game.team2Flags = static_cast<std::int32_t>(next(4));
+            store.recordGame(std::move(game));
         }
         const corvane::ReportOutcome outcome = writeReports(store);
         if (!outcome.ok()) {
@@ -161,7 +157,10 @@ void BM_WriteReportsAfterGame(benchmark::State& state) {
     Tournament& t = tournamentOf(state);
     for (auto _ : state) {
         state.PauseTiming();
-        t.store.games.front()->team1Score ^= 1;
+        corvane::GameRecord game = t.store.games().back();
+        t.store.removeGameAt(t.store.games().size() - 1);
+        game.team1Score ^= 1;
+        t.store.recordGame(std::move(game));
         settle();
         state.ResumeTiming();
         publish(state, t);

@@ -1,13 +1,16 @@
 // Loading, growing and saving a tournament far larger than any real one:
 // a tenth and the full size, so the growth shows.
 #include "store/AtomicFile.h"
+#include "store/TextLines.h"
 #include "store/TournamentStore.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -16,6 +19,13 @@ using corvane::TeamRecord;
 using corvane::TournamentStore;
 
 namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
 
 std::string playerName(int i) {
     char name[32];
@@ -36,10 +46,10 @@ public:
         TournamentStore store;
         attach(store);
         for (int i = 0; i < 2 * teams; ++i) {
-            store.appendPlayer(playerName(i));
+            store.addPlayer(playerName(i));
         }
         for (int i = 0; i < teams; ++i) {
-            store.appendTeam(makeTeam(playerName(2 * i), playerName(2 * i + 1)));
+            store.buildTeam(playerName(2 * i), playerName(2 * i + 1));
         }
         unsigned seed = 12345;
         const auto next = [&seed](unsigned range) {
@@ -47,16 +57,16 @@ public:
             return static_cast<int>((seed >> 8) % range);
         };
         for (int i = 0; i < games; ++i) {
-            auto game = std::make_unique<GameRecord>();
+            GameRecord game;
             const int a = next(static_cast<unsigned>(teams));
             const int b = (a + 1 + next(static_cast<unsigned>(teams - 1))) % teams;
-            game->team1Name = store.teams[static_cast<std::size_t>(a)]->teamName;
-            game->team2Name = store.teams[static_cast<std::size_t>(b)]->teamName;
-            game->team1Score = next(1801);
-            game->team2Score = next(1801);
-            game->team1Flags = next(5);
-            game->team2Flags = next(5);
-            store.appendGame(std::move(game));
+            game.team1Name = store.teams()[static_cast<std::size_t>(a)].teamName;
+            game.team2Name = store.teams()[static_cast<std::size_t>(b)].teamName;
+            game.team1Score = next(1801);
+            game.team2Score = next(1801);
+            game.team1Flags = next(5);
+            game.team2Flags = next(5);
+            store.recordGame(std::move(game));
         }
         if (!store.writePlayers().ok() || !store.writeTeams().ok() || !store.writeGames().ok()) {
             std::abort();
@@ -67,14 +77,6 @@ public:
     void attach(TournamentStore& store) const {
         store.workingDirectory = root_;
         store.tournamentFolder = "Tournament1";
-    }
-
-    static std::unique_ptr<TeamRecord> makeTeam(const std::string& a, const std::string& b) {
-        auto team = std::make_unique<TeamRecord>();
-        team->firstPlayer = a;
-        team->secondPlayer = b;
-        team->teamName = a + " & " + b;
-        return team;
     }
 
     static const Tournament& ofSize(int teams, int games) {
@@ -100,7 +102,7 @@ void loadAll(benchmark::State& state) {
         t.attach(*store);
         store->loadAll();
         state.PauseTiming();
-        if (store->games.size() != static_cast<std::size_t>(state.range(1))) {
+        if (store->games().size() != static_cast<std::size_t>(state.range(1))) {
             state.SkipWithError("games missing");
         }
         store.reset();
@@ -115,19 +117,20 @@ void oneMoreTeam(benchmark::State& state) {
     TournamentStore store;
     t.attach(store);
     store.loadAll();
+    const std::string teamsFile = store.filePath("teams.txt");
+    const std::string original = readAll(teamsFile);
     int next = 1000000;
     for (auto _ : state) {
-        store.appendPlayer(playerName(next));
-        store.appendPlayer(playerName(next + 1));
-        store.appendTeam(Tournament::makeTeam(playerName(next), playerName(next + 1)));
+        store.addPlayer(playerName(next));
+        store.addPlayer(playerName(next + 1));
+        store.buildTeam(playerName(next), playerName(next + 1));
         next += 2;
         if (!store.writeTeams().ok()) {
             state.SkipWithError("writeTeams failed");
         }
     }
     // Leave the shared folder as it was for the other benchmarks.
-    store.teams.resize(static_cast<std::size_t>(state.range(0)));
-    (void)store.writeTeams();
+    std::ofstream(teamsFile, std::ios::binary | std::ios::trunc) << original;
 }
 
 void writeGames(benchmark::State& state) {

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts
     std::filesystem::create_directories(dir.file("tournament.dat/in-the-way"));
     open();
     EXPECT_EQ(buttons(), "0000");
-    EXPECT_EQ(store().players.size(), 1u); // whatever Tournament0 holds is loaded
+    EXPECT_EQ(store().players().size(), 1u); // whatever Tournament0 holds is loaded
 
     // The first start asks nothing; while it fails the buttons stay hidden.
     trigger(startNew);
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, AnArchivedTournamentLoadsOnlyFromAFileInsideItsFolder) {
               std::tuple(nullptr, "Please Select a Settings File",
                          "Settings File (*.html);;All Files (*.*)", dir.path().c_str()));
     EXPECT_EQ(store().tournamentFolder, "Tournament2");
-    EXPECT_EQ(store().players.size(), 2u);
+    EXPECT_EQ(store().players().size(), 2u);
     EXPECT_EQ(services.viewer.calls,
               (Calls{"end", "start " + dir.file("Tournament2/tournament.html")}));
 }

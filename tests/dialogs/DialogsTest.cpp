@@ -72,7 +72,7 @@ QStringList listTexts(const QWidget& dialog, int id) {
 }
 
 TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlNames) {
-    store().appendPlayer("Zoe");
+    store().addPlayer("Zoe");
     AddPlayerDialog dialog;
     auto* name = platform::control<QLineEdit>(dialog, 1001);
     const auto add = [&](const QString& typed, bool yes = true) {
@@ -103,15 +103,15 @@ TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlN
     for (const char* good :
          {"Anna & Bob", "Zo\xC3\xAB\xC2\xA0\xC3\x9Cnal-O'Brien", " ", "\xE2\x99\xA0 Ace"}) {
         add(QString::fromUtf8(good));
-        EXPECT_EQ(*store().players.back(), good);
+        EXPECT_EQ(store().players().back(), good);
     }
     expectSaveError("players.txt", [&] { add("Mia"); });
-    EXPECT_TRUE(listTexts(dialog, 1005).contains("Mia") && *store().players.back() == "Mia");
+    EXPECT_TRUE(listTexts(dialog, 1005).contains("Mia") && store().players().back() == "Mia");
 }
 
 TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
     for (const char* name : {"Zoe", "bob", "Adam", "Cy", "Mia", "Ned"})
-        store().appendPlayer(name);
+        store().addPlayer(name);
     readTeams("TEAM Bob & cy\n"); // the same players in another case: they are taken
     TeamBuilderDialog dialog;
     enum { available = 1005, build = 1007, teams = 1009, clear = 1010 };
@@ -198,13 +198,13 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
         save(0, first, 1, second);
         EXPECT_EQ(takeBoxes(), QStringList{wrong ? invalid.arg(wrong) : question}) << first;
     }
-    EXPECT_TRUE(store().games.empty() && services.viewer.calls.empty());
+    EXPECT_TRUE(store().games().empty() && services.viewer.calls.empty());
 
     save(0, "120", 1, "150", true);
     // Opponent lists follow the store order: each first entry is the other team.
     EXPECT_TRUE(store().findTeam("Ann & Bob")->wins == 1 &&
-                store().findTeam("Cy & Dee")->opponents[0]->played &&
-                store().findTeam("Ann & Bob")->opponents[0]->played);
+                store().findTeam("Cy & Dee")->opponents()[0].played &&
+                store().findTeam("Ann & Bob")->opponents()[0].played);
     // The inputs are reset: scores 0, nothing chosen or typed in the boxes.
     EXPECT_EQ(field(score1)->text() + field(score2)->text() + combo(flags1)->currentText() +
                   combo(flags2)->currentText() + combo(team1)->currentText(),
@@ -216,7 +216,7 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
                                  "   TEAM2_SCORE 150\n   TEAM2_FLAGS -2\n}\n");
     EXPECT_EQ(services.viewer.calls.back(), "start " + store().filePath("tournament.html"));
     // Publishing put the winner first in the store; the boxes keep their order.
-    EXPECT_EQ(store().teams[0]->teamName + combo(team1)->itemText(0).toStdString(),
+    EXPECT_EQ(store().teams()[0].teamName + combo(team1)->itemText(0).toStdString(),
               "Ann & BobCy & Dee");
 
     // Delete asks first, and a Yes without a selection removes nothing.
@@ -237,7 +237,7 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
     EXPECT_EQ(listTexts(dialog, 1016).back(),
               "Ann & Bob   (7, 2147483647)   -- vs --   Cy & Dee   (8, 0)");
     expectSaveError("games.txt", [&] { remove(0); });
-    EXPECT_EQ(store().games.size(), 2u);
+    EXPECT_EQ(store().games().size(), 2u);
 }
 
 } // namespace

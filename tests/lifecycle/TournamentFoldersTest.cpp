@@ -33,7 +33,7 @@ TEST(NewTournament, OpensTheNextFolderLoadingWhatItHoldsWithItsImages) {
     writeBytes(t.dir.file("Tournament5/players.txt"), "PLAYER Cy\n");
     ASSERT_TRUE(startNextTournament(t.store, defaults.path()).ok());
     EXPECT_EQ(readBytes(t.dir.file("tournament.dat")), "TOURNAMENT 5\n");
-    EXPECT_EQ(t.store.players.size(), 1u);
+    EXPECT_EQ(t.store.players().size(), 1u);
     EXPECT_EQ(readBytes(t.dir.file("Tournament5/title.jpg")), "banner");
     EXPECT_EQ(readBytes(t.dir.file("Tournament5/back.jpg")), "default background");
 }
@@ -46,7 +46,7 @@ TEST(NewTournament, AFailedFolderOrNumberLeavesThePreviousTournamentOpen) {
         EXPECT_EQ(startNextTournament(t->store, "").file(),
                   t->dir.file(t == &blocked ? "Tournament5" : "tournament.dat"));
         EXPECT_EQ(t->store.tournamentFolder, "Tournament4");
-        EXPECT_EQ(t->store.players.size(), 2u);
+        EXPECT_EQ(t->store.players().size(), 2u);
         EXPECT_EQ(readBytes(t->dir.file("tournament.dat")), "TOURNAMENT 4\n");
     }
 
@@ -74,10 +74,10 @@ TEST(ArchivedTournament, TheFolderIsJudgedByPathAndLoadedWithoutTheNumber) {
     EXPECT_EQ(archivedFolderOf(wd, other.file("alias/Tournament2/x.html")).name, "Tournament2");
     EXPECT_FALSE(archivedFolderOf(wd, other.file("Tournament2/x.html")).ok());
     EXPECT_FALSE(loadArchivedTournament(t.store, wd + "/tournament.dat").ok());
-    EXPECT_EQ(t.store.players.size(), 2u);
+    EXPECT_EQ(t.store.players().size(), 2u);
     ASSERT_TRUE(loadArchivedTournament(t.store, wd + "/Tournament2/players.txt").ok());
     EXPECT_EQ(t.store.tournamentFolder, "Tournament2");
-    EXPECT_EQ(t.store.players.size(), 3u);
+    EXPECT_EQ(t.store.players().size(), 3u);
     EXPECT_EQ(t.store.tournamentNumber, 4);
     EXPECT_EQ(readBytes(t.dir.file("tournament.dat")), "TOURNAMENT 4\n");
 }

@@ -16,11 +16,11 @@ namespace {
 // never is. Returns the players found.
 std::size_t checkWholeVersions(const TempDir& dir, const TempDir& copy) {
     const auto store = loadTournament(dir.path());
-    for (std::size_t i = 0; i < store->players.size(); ++i) {
-        EXPECT_EQ(*store->players[i], proof::playerName(i));
+    for (std::size_t i = 0; i < store->players().size(); ++i) {
+        EXPECT_EQ(store->players()[i], proof::playerName(i));
     }
-    for (std::size_t g = 0; g < store->games.size(); ++g) {
-        EXPECT_EQ(formatGameLine(*store->games[g]), formatGameLine(proof::gameNumber(g)));
+    for (std::size_t g = 0; g < store->games().size(); ++g) {
+        EXPECT_EQ(formatGameLine(store->games()[g]), formatGameLine(proof::gameNumber(g)));
     }
     // Saved again beside it; tournament.dat only once it held a tournament line.
     store->workingDirectory = copy.path();
@@ -30,7 +30,7 @@ std::size_t checkWholeVersions(const TempDir& dir, const TempDir& copy) {
                              "Tournament1/games.txt", "tournament.dat"}) {
         EXPECT_EQ(readBytes(copy.file(file)), readBytes(dir.file(file))) << file;
     }
-    return store->players.size();
+    return store->players().size();
 }
 
 TEST(CrashSafety, EveryFileIsOneWholeVersionAfterAnyKill) {

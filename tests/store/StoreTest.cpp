@@ -50,8 +50,8 @@ TEST(NameCompare, CaseIgnoredOverAllScriptsAndMalformedBytesCompareAsThemselves)
 class StoreLookups : public StoreTestBase {};
 
 TEST_F(StoreLookups, ExactSpellingThenFirstInTeamsOrderThroughReordersAndClearing) {
-    TeamRecord& upper = addTeam("ANN", "BOB");
-    TeamRecord& plain = addTeam("Ann", "Bob");
+    const TeamRecord& upper = addTeam("ANN", "BOB");
+    const TeamRecord& plain = addTeam("Ann", "Bob");
     EXPECT_EQ(store.findTeam("ann & bob"), &upper);
     EXPECT_EQ(store.findTeam("Ann & Bob "), nullptr);
     EXPECT_EQ(store.findTeam("Ann & Bob"), &plain) << "the exact spelling comes first";
@@ -59,15 +59,11 @@ TEST_F(StoreLookups, ExactSpellingThenFirstInTeamsOrderThroughReordersAndClearin
     EXPECT_EQ(store.findTeam("ANN & bob"), &plain);
     EXPECT_EQ(store.findTeam("ANN & BOB"), &upper) << "a game keeps to its team";
     addTeam("Cy", "Di"); // after the last team of the new order
-    EXPECT_EQ(store.findTeam("cy & di"), store.teams.back().get());
-    // Records put or reordered straight in the vectors are found too.
-    store.teams.push_back(std::make_unique<TeamRecord>());
-    store.teams.back()->teamName = "Ed & Flo";
-    EXPECT_EQ(store.findTeam("ED & FLO"), store.teams.back().get());
-    std::reverse(store.teams.begin(), store.teams.end());
+    EXPECT_EQ(store.findTeam("cy & di"), &store.teams().back());
+    store.reorderTeams([](auto& a, auto& b) { return a.teamName < b.teamName; });
     EXPECT_EQ(store.findTeam("ann & bob"), &upper);
-    store.players.push_back(std::make_unique<std::string>("Gus"));
-    store.appendPlayer("José");
+    store.addPlayer("Gus");
+    store.addPlayer("José");
     EXPECT_TRUE(store.hasPlayer("gus") && store.hasPlayer("JOSÉ"));
     EXPECT_FALSE(store.hasPlayer("Jose"));
 
@@ -76,7 +72,7 @@ TEST_F(StoreLookups, ExactSpellingThenFirstInTeamsOrderThroughReordersAndClearin
     EXPECT_FALSE(store.hasPlayer("Gus"));
     addTeam("Ann", "Bob");
     addTeam("Cy", "Di");
-    EXPECT_EQ(store.teams[0]->opponents.size(), 1u) << "opponent lists built afresh";
+    EXPECT_EQ(store.teams()[0].opponents().size(), 1u) << "opponent lists built afresh";
 }
 
 } // namespace

@@ -5,9 +5,9 @@ namespace {
 
 class Statistics : public StoreTestBase {
 protected:
-    TeamRecord& ab = addTeam("Ann", "Bob");
-    TeamRecord& cd = addTeam("Cy", "Di");
-    TeamRecord& ef = addTeam("Ed", "Flo");
+    const TeamRecord& ab = addTeam("Ann", "Bob");
+    const TeamRecord& cd = addTeam("Cy", "Di");
+    const TeamRecord& ef = addTeam("Ed", "Flo");
     bool remove(const GameRecord& g) { return store.removeGame(formatGameLine(g)); }
 };
 
@@ -43,7 +43,7 @@ TEST_F(Statistics, HighAndLowScoresStayTrueAsGamesComeAndGo) {
     ASSERT_TRUE(remove(g150));
     EXPECT_EQ((std::vector{ab.highScore, ab.lowScore}), (std::vector{100, 100}));
     EXPECT_EQ((std::vector{cd.highScore, cd.lowScore}), (std::vector{30, 30}));
-    ASSERT_TRUE(remove(*store.games[0]));
+    ASSERT_TRUE(remove(store.games()[0]));
     EXPECT_EQ((std::vector{ab.gamesPlayed, ab.highScore, ab.lowScore, ab.pointsFor}),
               (std::vector{0, 0, 0, 0}));
 }
@@ -54,27 +54,26 @@ TEST_F(Statistics, RemovingAGameKeepsTheOrderAndTheMarksWhileTheTeamsStillMet) {
     addGame("cy & di", 50, "ann & bob", 60); // the same two teams again
     EXPECT_FALSE(store.removeGame("Nobody   (0, 0)   -- vs --   Else   (0, 0)"));
     ASSERT_TRUE(store.removeGame("ED & FLO   (30, 0)   -- vs --   ann & bob   (40, 0)"));
-    ASSERT_EQ(store.games.size(), 2u);
-    EXPECT_EQ(store.games[1]->team1Name, "cy & di");
+    ASSERT_EQ(store.games().size(), 2u);
+    EXPECT_EQ(store.games()[1].team1Name, "cy & di");
     EXPECT_EQ(playedMark(ab, "Ed & Flo") + playedMark(ef, "Ann & Bob"), 0);
     ASSERT_TRUE(remove(first));
     EXPECT_EQ(playedMark(ab, "Cy & Di") + playedMark(cd, "Ann & Bob"), 2);
-    ASSERT_TRUE(remove(*store.games[0]));
+    ASSERT_TRUE(remove(store.games()[0]));
     EXPECT_EQ(playedMark(ab, "Cy & Di") + playedMark(cd, "Ann & Bob"), 0);
 }
 
 TEST_F(Statistics, OpponentListsGrowInTheTeamsOrderAtEachRefresh) {
     addTeam("Gus", "Hal");
     store.reorderTeams([](auto& x, auto& y) { return x.teamName > y.teamName; });
-    addTeam("ann", "BOB"); // differs only in case: no entries for each other
-    store.appendTeam(std::make_unique<TeamRecord>()); // refreshed with the next one
-    store.teams.back()->teamName = "Ivy & Jo";
+    addTeam("ann", "BOB");        // differs only in case: no entries for each other
+    store.buildTeam("Ivy", "Jo"); // refreshed with the next one
     addTeam("Kai", "Lu");
     std::string lists;
-    for (const auto& team : store.teams) {
-        lists += team->teamName + ":";
-        for (const auto& entry : team->opponents)
-            lists += " " + entry->opponentName.substr(0, 2);
+    for (const TeamRecord& team : store.teams()) {
+        lists += team.teamName + ":";
+        for (const OpponentEntry& entry : team.opponents())
+            lists += " " + entry.opponentName.substr(0, 2);
         lists += "\n";
     }
     EXPECT_EQ(lists,

@@ -1,6 +1,7 @@
 #include "TestServices.h"
 
 #include "TempDir.h"
+#include "app/ViewResults.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -49,7 +50,8 @@ std::string WorkingDirectory::read(const std::string& name) const {
 
 TestServices::TestServices() {
     ensureApplication();
-    platform::services() = {&messages, &files, &viewer, &dialogs};
+    // Publishing is the program's own, through the fake viewer.
+    platform::services() = {&messages, &files, &viewer, &dialogs, &app::resultsPublisher()};
 }
 
 } // namespace corvane::testing

@@ -1,5 +1,6 @@
 #include "store/AtomicFile.h"
 #include "store/FileFormat.h"
+#include "store/TextLines.h"
 #include "store/TournamentStore.h"
 
 #include <charconv>
@@ -43,25 +44,26 @@ bool numberAfterFirstWord(std::string_view line, std::int32_t& number) {
 void TournamentStore::readTournamentNumber(const std::string& directory) {
     workingDirectory = directory;
     forEachTextLine(tournamentDatPath(), [&](std::string_view line) {
-        if (!fileformat::contains(line, "TOURNAMENT")) {
+        if (!fileformat::contains(line, fileformat::tournamentKey)) {
             return;
         }
         numberAfterFirstWord(line, tournamentNumber);
         // A tournament line marks a tournament as existing, number or not.
-        noTournamentYet = 0;
+        noTournamentYet = false;
     });
     composeTournamentFolder();
 }
 
 void TournamentStore::composeTournamentFolder() {
-    tournamentFolder = "Tournament" + std::to_string(tournamentNumber);
+    tournamentFolder = fileformat::tournamentFolderName(tournamentNumber);
 }
 
 SaveResult TournamentStore::writeTournamentNumber() {
-    SaveResult result = writeFileAtomically(
-        tournamentDatPath(), "TOURNAMENT " + std::to_string(tournamentNumber) + "\n");
+    SaveResult result =
+        writeFileAtomically(tournamentDatPath(), std::string(fileformat::tournamentKey) + " " +
+                                                     std::to_string(tournamentNumber) + "\n");
     if (result.ok()) {
-        noTournamentYet = 0;
+        noTournamentYet = false;
     }
     return result;
 }
