@@ -13,6 +13,7 @@
 #include "platform/Services.h"
 #include "platform/TemplateData.h"
 #include "platform/WindowMenu.h"
+#include "res/ids/MainWindow.h"
 #include "store/TournamentStore.h"
 
 #include <QAction>
@@ -24,8 +25,9 @@
 namespace corvane::app {
 namespace {
 
-constexpr int buttonIds[] = {1000, 1001, 1002, 1003};
-constexpr int aboutCommand = 0x0010;
+namespace id = ids::mainWindow;
+constexpr int buttonIds[] = {id::addPlayer, id::teamBuilder, id::enterGameResults,
+                             id::viewTournamentResults};
 
 std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -34,25 +36,26 @@ std::string localPath(const QString& path) {
 } // namespace
 
 MainDialog::MainDialog(QWidget* parent)
-    : QDialog(parent), icon_(platform::loadIconGroup(134)), defaultImages_(defaultImagesFolder()) {
-    platform::buildFromTemplate(*this, 102);
+    : QDialog(parent), icon_(platform::loadIconGroup(id::windowIcon)),
+      defaultImages_(defaultImagesFolder()) {
+    platform::buildFromTemplate(*this, id::templateId);
     platform::installEnterEscapeFilter(*this);
 
     const std::pair<int, void (MainDialog::*)()> buttons[] = {
-        {1000, &MainDialog::OnAddPlayer},
-        {1001, &MainDialog::OnTeamBuilder},
-        {1002, &MainDialog::OnEnterGameResults},
-        {1003, &MainDialog::OnViewTournamentResults},
+        {id::addPlayer, &MainDialog::OnAddPlayer},
+        {id::teamBuilder, &MainDialog::OnTeamBuilder},
+        {id::enterGameResults, &MainDialog::OnEnterGameResults},
+        {id::viewTournamentResults, &MainDialog::OnViewTournamentResults},
     };
     for (const auto& [id, handler] : buttons) {
         if (auto* button = platform::control<QPushButton>(*this, id)) {
             connect(button, &QPushButton::clicked, this, handler);
         }
     }
-    if (QAction* start = platform::command(*this, 32771)) {
+    if (QAction* start = platform::command(*this, id::startNewTournament)) {
         connect(start, &QAction::triggered, this, &MainDialog::OnStartNewTournament);
     }
-    if (QAction* load = platform::command(*this, 32772)) {
+    if (QAction* load = platform::command(*this, id::loadArchivedTournament)) {
         connect(load, &QAction::triggered, this, &MainDialog::OnLoadArchivedTournament);
     }
     OnInitDialog();
@@ -72,11 +75,11 @@ void MainDialog::OnInitDialog() {
 }
 
 void MainDialog::AddAboutItem() {
-    const QString text = platform::loadString(101);
+    const QString text = platform::loadString(id::aboutText);
     if (text.isEmpty()) {
         return;
     }
-    if (platform::appendWindowMenuItem(*this, aboutCommand, text, [this] { OnAbout(); })) {
+    if (platform::appendWindowMenuItem(*this, id::aboutCommand, text, [this] { OnAbout(); })) {
         return;
     }
     // Where the window menu takes no items, the item goes into a Help menu.
@@ -86,7 +89,7 @@ void MainDialog::AddAboutItem() {
     }
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QAction* about = help->addAction(text);
-    about->setObjectName(QString::number(aboutCommand));
+    about->setObjectName(QString::number(id::aboutCommand));
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainDialog::OnAbout);
 }

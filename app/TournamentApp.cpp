@@ -5,6 +5,7 @@
 #include "platform/QtServices.h"
 #include "platform/Services.h"
 #include "platform/TemplateData.h"
+#include "res/ids/MainWindow.h"
 
 #include <QApplication>
 
@@ -12,7 +13,7 @@ namespace corvane::app {
 
 int TournamentApp::run(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(platform::loadIconGroup(128));
+    QApplication::setWindowIcon(platform::loadIconGroup(ids::mainWindow::programIcon));
 
     const auto messages = platform::makeQtMessageBoxes();
     const auto files = platform::makeQtFileDialogs();

@@ -6,6 +6,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
+#include "res/ids/AddPlayer.h"
 #include "store/TournamentStore.h"
 
 #include <QLineEdit>
@@ -15,19 +16,15 @@
 namespace corvane::dialogs {
 
 namespace {
-constexpr int templateId = 129;
-constexpr int nameFieldId = 1001;
-constexpr int addId = 1003;
-constexpr int clearId = 1004;
-constexpr int playerListId = 1005;
+namespace id = ids::addPlayer;
 } // namespace
 
 AddPlayerDialog::AddPlayerDialog(QWidget* parent) : QDialog(parent) {
-    buildDialog(*this, templateId);
-    nameField_ = platform::control<QLineEdit>(*this, nameFieldId);
-    playerList_ = platform::control<QListWidget>(*this, playerListId);
-    connectButton(*this, addId, [this] { OnAdd(); });
-    connectButton(*this, clearId, [this] { OnClear(); });
+    buildDialog(*this, id::templateId);
+    nameField_ = platform::control<QLineEdit>(*this, id::name);
+    playerList_ = platform::control<QListWidget>(*this, id::players);
+    connectButton(*this, id::add, [this] { OnAdd(); });
+    connectButton(*this, id::clear, [this] { OnClear(); });
     FillPlayerList();
 }
 

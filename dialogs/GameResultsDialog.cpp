@@ -7,6 +7,7 @@
 #include "platform/ListBoxes.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
+#include "res/ids/GameResults.h"
 #include "store/TournamentStore.h"
 
 #include <QComboBox>
@@ -18,16 +19,7 @@
 namespace corvane::dialogs {
 
 namespace {
-constexpr int templateId = 131;
-constexpr int deleteId = 1006;
-constexpr int team1Id = 1009;
-constexpr int team2Id = 1010;
-constexpr int team1ScoreId = 1011;
-constexpr int team1FlagsId = 1012;
-constexpr int saveId = 1013;
-constexpr int team2ScoreId = 1014;
-constexpr int team2FlagsId = 1015;
-constexpr int gameListId = 1016;
+namespace id = ids::gameResults;
 
 std::optional<std::int32_t> scoreOf(const QLineEdit& field) {
     return readScore(field.text().toStdString());
@@ -65,16 +57,16 @@ void unselectWhenEdited(QComboBox& combo) {
 } // namespace
 
 GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
-    buildDialog(*this, templateId);
-    team1_ = platform::control<QComboBox>(*this, team1Id);
-    team2_ = platform::control<QComboBox>(*this, team2Id);
-    team1Score_ = platform::control<QLineEdit>(*this, team1ScoreId);
-    team2Score_ = platform::control<QLineEdit>(*this, team2ScoreId);
-    team1Flags_ = platform::control<QComboBox>(*this, team1FlagsId);
-    team2Flags_ = platform::control<QComboBox>(*this, team2FlagsId);
-    gameList_ = platform::control<QListWidget>(*this, gameListId);
-    connectButton(*this, saveId, [this] { OnSave(); });
-    connectButton(*this, deleteId, [this] { OnDelete(); });
+    buildDialog(*this, id::templateId);
+    team1_ = platform::control<QComboBox>(*this, id::team1);
+    team2_ = platform::control<QComboBox>(*this, id::team2);
+    team1Score_ = platform::control<QLineEdit>(*this, id::team1Score);
+    team2Score_ = platform::control<QLineEdit>(*this, id::team2Score);
+    team1Flags_ = platform::control<QComboBox>(*this, id::team1Flags);
+    team2Flags_ = platform::control<QComboBox>(*this, id::team2Flags);
+    gameList_ = platform::control<QListWidget>(*this, id::completedGames);
+    connectButton(*this, id::save, [this] { OnSave(); });
+    connectButton(*this, id::remove, [this] { OnDelete(); });
     unselectWhenEdited(*team1_);
     unselectWhenEdited(*team2_);
     ResetInputs();

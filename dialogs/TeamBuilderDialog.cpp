@@ -5,6 +5,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
+#include "res/ids/TeamBuilder.h"
 #include "store/TournamentStore.h"
 
 #include <QListWidget>
@@ -13,11 +14,7 @@
 namespace corvane::dialogs {
 
 namespace {
-constexpr int templateId = 130;
-constexpr int availablePlayersId = 1005;
-constexpr int buildId = 1007;
-constexpr int teamListId = 1009;
-constexpr int clearId = 1010;
+namespace id = ids::teamBuilder;
 
 QList<int> selectedRows(const QListWidget& list) {
     QList<int> rows;
@@ -30,11 +27,11 @@ QList<int> selectedRows(const QListWidget& list) {
 } // namespace
 
 TeamBuilderDialog::TeamBuilderDialog(QWidget* parent) : QDialog(parent) {
-    buildDialog(*this, templateId);
-    availablePlayers_ = platform::control<QListWidget>(*this, availablePlayersId);
-    teamList_ = platform::control<QListWidget>(*this, teamListId);
-    connectButton(*this, buildId, [this] { OnBuild(); });
-    connectButton(*this, clearId, [this] { OnClear(); });
+    buildDialog(*this, id::templateId);
+    availablePlayers_ = platform::control<QListWidget>(*this, id::availablePlayers);
+    teamList_ = platform::control<QListWidget>(*this, id::teams);
+    connectButton(*this, id::build, [this] { OnBuild(); });
+    connectButton(*this, id::clear, [this] { OnClear(); });
     FillAvailablePlayers();
     FillTeamList();
 }

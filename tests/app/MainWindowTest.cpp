@@ -1,5 +1,7 @@
 // The main window on a temporary working directory, every platform service faked:
 // its commands, the files they write and the messages they show.
+#include "res/ids/MainWindow.h"
+
 #include "TestServices.h"
 #include "app/MainDialog.h"
 #include "platform/DialogTemplate.h"
@@ -18,7 +20,8 @@ namespace {
 using Captions = std::vector<QString>;
 using Runs = std::vector<std::pair<QString, QWidget*>>;
 using Calls = std::vector<std::string>;
-constexpr int startNew = 32771, loadArchived = 32772;
+namespace id = ids::mainWindow;
+constexpr int startNew = id::startNewTournament, loadArchived = id::loadArchivedTournament;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -40,8 +43,9 @@ protected:
     // Which of the four buttons are shown: all ("1111") or none ("0000").
     QString buttons() const {
         QString shown;
-        for (int id : {1000, 1001, 1002, 1003})
-            shown += platform::control<QPushButton>(*window, id)->isHidden() ? '0' : '1';
+        for (int button :
+             {id::addPlayer, id::teamBuilder, id::enterGameResults, id::viewTournamentResults})
+            shown += platform::control<QPushButton>(*window, button)->isHidden() ? '0' : '1';
         return shown;
     }
     void trigger(int command) const { platform::command(*window, command)->trigger(); }
@@ -136,7 +140,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
         QTest::keyClick(window.get(), key);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(buttons(), "1111");
-    for (int button : {1000, 1001, 1002})
+    for (int button : {id::addPlayer, id::teamBuilder, id::enterGameResults})
         click(button);
     const QList<QAction*> menus = platform::templateMenuBar(*window)->actions();
     ASSERT_EQ(menus.size(), 2);
@@ -154,7 +158,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     const std::string page = dir.file("Tournament1/tournament.html");
     std::vector<bool> pageThere;
     services.viewer.onCall = [&] { pageThere.push_back(std::filesystem::exists(page)); };
-    click(1003);
+    click(id::viewTournamentResults);
     EXPECT_EQ(services.viewer.calls, (Calls{"end", "start " + page}));
     EXPECT_EQ(pageThere, (std::vector<bool>{false, true}));
     EXPECT_TRUE(shown().empty());
@@ -162,7 +166,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     // A page that cannot be written is one Error, and the viewer still starts.
     std::filesystem::remove(page);
     std::filesystem::create_directories(page + "/in-the-way");
-    click(1003);
+    click(id::viewTournamentResults);
     EXPECT_EQ(services.messages.captions(), Captions{"Error"});
     EXPECT_EQ(shown()[0].owner, window.get());
     EXPECT_TRUE(shown()[0].text.contains("tournament.html"));

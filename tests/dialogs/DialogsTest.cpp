@@ -5,6 +5,9 @@
 #include "dialogs/GameResultsDialog.h"
 #include "dialogs/TeamBuilderDialog.h"
 #include "platform/DialogTemplate.h"
+#include "res/ids/AddPlayer.h"
+#include "res/ids/GameResults.h"
+#include "res/ids/TeamBuilder.h"
 #include "store/TournamentStore.h"
 
 #include <QAbstractButton>
@@ -74,11 +77,11 @@ QStringList listTexts(const QWidget& dialog, int id) {
 TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlNames) {
     store().addPlayer("Zoe");
     AddPlayerDialog dialog;
-    auto* name = platform::control<QLineEdit>(dialog, 1001);
+    auto* name = platform::control<QLineEdit>(dialog, ids::addPlayer::name);
     const auto add = [&](const QString& typed, bool yes = true) {
         answer(yes);
         name->setText(typed);
-        click(dialog, 1003);
+        click(dialog, ids::addPlayer::add);
         return name->text();
     };
     EXPECT_EQ(add(" Anna ", false), " Anna "); // No keeps the name
@@ -96,7 +99,7 @@ TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlN
                QStringList(std::size(controls), "Notice: Names cannot contain line breaks or "
                                                 "other control characters!")));
     // The list sorts without regard to case, the file keeps store order.
-    EXPECT_EQ(listTexts(dialog, 1005), (QStringList{" Anna ", "adam", "Zoe"}));
+    EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{" Anna ", "adam", "Zoe"}));
     EXPECT_EQ(read("players.txt"), "PLAYER Zoe\nPLAYER  Anna \nPLAYER adam\n");
 
     // Anything else is a name, even one that looks like a team.
@@ -106,7 +109,8 @@ TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlN
         EXPECT_EQ(store().players().back(), good);
     }
     expectSaveError("players.txt", [&] { add("Mia"); });
-    EXPECT_TRUE(listTexts(dialog, 1005).contains("Mia") && store().players().back() == "Mia");
+    EXPECT_TRUE(listTexts(dialog, ids::addPlayer::players).contains("Mia") &&
+                store().players().back() == "Mia");
 }
 
 TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
@@ -114,7 +118,9 @@ TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
         store().addPlayer(name);
     readTeams("TEAM Bob & cy\n"); // the same players in another case: they are taken
     TeamBuilderDialog dialog;
-    enum { available = 1005, build = 1007, teams = 1009, clear = 1010 };
+    namespace id = ids::teamBuilder;
+    constexpr int available = id::availablePlayers, build = id::build, teams = id::teams,
+                  clear = id::clear;
     auto* list = platform::control<QListWidget>(dialog, available);
     EXPECT_EQ(listTexts(dialog, available), (QStringList{"Adam", "Mia", "Ned", "Zoe"}));
     // Selects the players one after the other, as clicks would, and presses `button`.
@@ -143,14 +149,16 @@ TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
     EXPECT_EQ(listTexts(dialog, teams).back(), "Mia & Ned");
 }
 
-enum Id { team1 = 1009, team2 = 1010, score1 = 1011, flags1 = 1012, score2 = 1014, flags2 = 1015 };
+namespace id = ids::gameResults;
+constexpr int team1 = id::team1, team2 = id::team2, score1 = id::team1Score,
+              score2 = id::team2Score, flags1 = id::team1Flags, flags2 = id::team2Flags;
 
 class GameResultsTest : public DialogsTest {
 protected:
     // Read before the dialog is made, which fills its boxes once.
     const bool teamsRead = (readTeams("TEAM Cy & Dee\nTEAM Ann & Bob\nTEAM Eve & Fay\n"), true);
     GameResultsDialog dialog;
-    QListWidget* games = platform::control<QListWidget>(dialog, 1016);
+    QListWidget* games = platform::control<QListWidget>(dialog, id::completedGames);
 
     QComboBox* combo(int id) const { return platform::control<QComboBox>(dialog, id); }
     QLineEdit* field(int id) const { return platform::control<QLineEdit>(dialog, id); }
@@ -161,13 +169,13 @@ protected:
         field(score1)->setText(s1);
         field(score2)->setText(s2);
         answer(yes);
-        click(dialog, 1013);
+        click(dialog, id::save);
     }
     void remove(int row, bool yes = true) {
         services.viewer.calls.clear();
         answer(yes);
         row < 0 ? games->clearSelection() : games->setCurrentRow(row);
-        click(dialog, 1006);
+        click(dialog, id::remove);
         EXPECT_EQ(services.viewer.calls.size(), 2u) << "published after a No too";
     }
 };
@@ -176,7 +184,7 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
     save(0, "10", 1, "20");                               // answered No
     QTest::keyClick(combo(team1)->lineEdit(), Qt::Key_X); // typing over a choice undoes it
     EXPECT_EQ(combo(team1)->currentText(), "Cy & Deex");
-    click(dialog, 1013);
+    click(dialog, id::save);
     save(2, "10", 2, "20");
     EXPECT_TRUE(combo(team2)->currentIndex() == -1 && combo(team1)->currentIndex() == 2);
     EXPECT_EQ(takeBoxes().mid(1),
@@ -210,7 +218,7 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
                   combo(flags2)->currentText() + combo(team1)->currentText(),
               "00");
     const QString first = "Cy & Dee   (120, 2)   -- vs --   Ann & Bob   (150, -2)";
-    EXPECT_EQ(listTexts(dialog, 1016), QStringList{first});
+    EXPECT_EQ(listTexts(dialog, id::completedGames), QStringList{first});
     EXPECT_EQ(read("games.txt"), "GAME\n{\n   TEAM1_NAME Cy & Dee\n   TEAM1_SCORE 120\n"
                                  "   TEAM1_FLAGS 2\n   TEAM2_NAME Ann & Bob\n"
                                  "   TEAM2_SCORE 150\n   TEAM2_FLAGS -2\n}\n");
@@ -227,14 +235,14 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
     remove(-1);
     remove(1); // the selected game goes, the others keep their order
 
-    EXPECT_EQ(listTexts(dialog, 1016),
+    EXPECT_EQ(listTexts(dialog, id::completedGames),
               (QStringList{first, "Cy & Dee   (0, 0)   -- vs --   Eve & Fay   (0, 0)"}));
     EXPECT_EQ(read("games.txt").find("TEAM1_SCORE 90"), std::string::npos);
 
     // Flags stop at the 32-bit limit; a failed write leaves the game in store and list.
     combo(flags1)->setEditText("99999999999");
     expectSaveError("games.txt", [&] { save(1, "7", 0, "8", true); });
-    EXPECT_EQ(listTexts(dialog, 1016).back(),
+    EXPECT_EQ(listTexts(dialog, id::completedGames).back(),
               "Ann & Bob   (7, 2147483647)   -- vs --   Cy & Dee   (8, 0)");
     expectSaveError("games.txt", [&] { remove(0); });
     EXPECT_EQ(store().games().size(), 2u);

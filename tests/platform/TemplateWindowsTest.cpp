@@ -5,6 +5,11 @@
 #include "platform/DialogUnits.h"
 #include "platform/KeyFilter.h"
 #include "platform/QtServices.h"
+#include "res/ids/AboutBox.h"
+#include "res/ids/AddPlayer.h"
+#include "res/ids/GameResults.h"
+#include "res/ids/MainWindow.h"
+#include "res/ids/TeamBuilder.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,19 +22,34 @@ namespace {
 
 TEST(TemplateWindowsTest, EveryTemplateBuildsWithItsCaptionTabOrderAndSize) {
     corvane::testing::ensureApplication();
-    const std::pair<int, QString> all[] = {
-        {100, "About Corvane Tournament Software: 1"},
-        {102, "Corvane Tournament Software v1.2: 1000 1001 1002 1003"},
-        {129, "Add Player: 1001 1003 1004 1005 1006"},
-        {130, "Team Builder: 1005 1007 1010 1009 1008"},
-        {131, "Enter Game Results: 1009 1011 1012 1010 1014 1015 1013 1016 1006"}};
-    for (const auto& [id, expected] : all) {
+    namespace main = ids::mainWindow;
+    namespace add = ids::addPlayer;
+    namespace team = ids::teamBuilder;
+    namespace game = ids::gameResults;
+    const std::tuple<int, QString, std::vector<int>> all[] = {
+        {ids::aboutBox::templateId, "About Corvane Tournament Software", {ids::aboutBox::ok}},
+        {main::templateId,
+         "Corvane Tournament Software v1.2",
+         {main::addPlayer, main::teamBuilder, main::enterGameResults, main::viewTournamentResults}},
+        {add::templateId,
+         "Add Player",
+         {add::name, add::add, add::clear, add::players, add::remove}},
+        {team::templateId,
+         "Team Builder",
+         {team::availablePlayers, team::build, team::clear, team::teams, team::remove}},
+        {game::templateId,
+         "Enter Game Results",
+         {game::team1, game::team1Score, game::team1Flags, game::team2, game::team2Score,
+          game::team2Flags, game::save, game::completedGames, game::remove}}};
+    for (const auto& [id, caption, tabOrder] : all) {
         QDialog dialog;
         ASSERT_TRUE(buildFromTemplate(dialog, id));
-        QString shown = dialog.windowTitle() + ":";
+        QString shown = dialog.windowTitle() + ":", expected = caption + ":";
         for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain())
             if (w->focusPolicy() == Qt::StrongFocus && w->parentWidget() == &dialog)
                 shown += " " + w->objectName();
+        for (int control : tabOrder)
+            expected += " " + QString::number(control);
         EXPECT_EQ(shown, expected);
         EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << id;
     }
@@ -53,14 +73,15 @@ TEST(TemplateWindowsTest, MessageBoxesHaveNoIconAndTheGivenCaptionTextButtonsAnd
 TEST(TemplateWindowsTest, EnterAndEscapeNeverCloseTheWindowNorPressAButton) {
     corvane::testing::ensureApplication();
     QDialog players;
-    ASSERT_TRUE(buildFromTemplate(players, 129));
-    auto* add = control<QPushButton>(players, 1003);
+    ASSERT_TRUE(buildFromTemplate(players, ids::addPlayer::templateId));
+    auto* add = control<QPushButton>(players, ids::addPlayer::add);
     add->setDefault(true);
     installEnterEscapeFilter(players);
     int clicks = 0;
     QObject::connect(add, &QPushButton::clicked, [&clicks] { ++clicks; });
     players.show();
-    for (QWidget* target : {control<QWidget>(players, 1001), static_cast<QWidget*>(&players)})
+    for (QWidget* target :
+         {control<QWidget>(players, ids::addPlayer::name), static_cast<QWidget*>(&players)})
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(target, key);
     EXPECT_TRUE(players.isVisible() && clicks == 0);
