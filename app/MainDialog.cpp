@@ -69,8 +69,13 @@ void MainDialog::OnInitDialog() {
     AddAboutItem();
     setWindowIcon(icon_);
     ShowButtons(false);
-    if (openCurrentTournament()) {
+    const OpenedTournament opened = openCurrentTournament();
+    if (opened.exists) {
         ShowButtons(true);
+    }
+    if (opened.refused) {
+        platform::notify(this, QString::fromStdString(opened.refused->openingMessage()),
+                         QStringLiteral("Error"));
     }
 }
 

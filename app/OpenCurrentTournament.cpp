@@ -7,7 +7,7 @@
 
 namespace corvane::app {
 
-bool openCurrentTournament() {
+OpenedTournament openCurrentTournament() {
     TournamentStore::createStore();
     TournamentStore& store = *TournamentStore::instance;
     // The directory as the system reports it, of any length.
@@ -15,9 +15,16 @@ bool openCurrentTournament() {
     const std::filesystem::path current = std::filesystem::current_path(error);
     // Built in one step: GCC 12 at -O2 takes an assignment over it for an overlapping copy.
     const std::string workingDirectory = error ? std::string(".") : current.string();
-    store.readTournamentNumber(workingDirectory);
-    store.loadAll();
-    return store.noTournamentYet == 0;
+    OpenedTournament opened;
+    const ReadResult dat = store.readTournamentNumber(workingDirectory);
+    const ReadResult data = store.loadAll();
+    for (const ReadResult& read : {dat, data}) {
+        if (read.refused() && !opened.refused) {
+            opened.refused = read;
+        }
+    }
+    opened.exists = !store.noTournamentYet;
+    return opened;
 }
 
 } // namespace corvane::app

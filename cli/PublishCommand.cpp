@@ -95,13 +95,20 @@ int runPublish(const std::vector<std::string>& arguments, std::ostream& out, std
     }
 
     TournamentStore store;
-    store.readTournamentNumber(*directory);
+    if (const ReadResult dat = store.readTournamentNumber(*directory); dat.refused()) {
+        err << programName << ": " << dat.message() << "\n";
+        return publishFailed;
+    }
     if (store.noTournamentYet != 0) {
         err << programName << ": no tournament in " << *directory
             << " (its tournament.dat names none)\n";
         return publishFailed;
     }
-    store.loadAll();
+    // Pages from a tournament not read whole would show wrong figures.
+    if (const ReadResult data = store.loadAll(); data.refused()) {
+        err << programName << ": " << data.message() << "\n";
+        return publishFailed;
+    }
 
     const ReportOutcome outcome = writeReports(store);
     for (const std::string& path : outcome.written) {

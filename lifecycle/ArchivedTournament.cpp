@@ -93,7 +93,9 @@ ArchivedFolder loadArchivedTournament(TournamentStore& store, const std::string&
         return folder;
     }
     store.clearAll();
-    store.loadAll();
+    if (const ReadResult read = store.loadAll(); read.refused()) {
+        folder.error = read.openingMessage();
+    }
     return folder;
 }
 

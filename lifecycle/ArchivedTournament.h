@@ -24,8 +24,9 @@ struct ArchivedFolder {
 [[nodiscard]] bool setTournamentFolder(TournamentStore& store, const std::string& folderName);
 
 // Replaces the store's contents with the data of the tournament folder that
-// holds `chosenFile`. On an error nothing changes. The tournament number and
-// tournament.dat are never touched.
+// holds `chosenFile`. On an error in the choice nothing changes; a data file
+// that cannot be read is named in `error`, and the store then writes nothing.
+// The tournament number and tournament.dat are never touched.
 [[nodiscard]] ArchivedFolder loadArchivedTournament(TournamentStore& store,
                                                     const std::string& chosenFile);
 

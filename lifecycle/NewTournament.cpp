@@ -1,5 +1,9 @@
 #include "lifecycle/NewTournament.h"
 
+#include "store/AtomicFile.h"
+#include "store/FileFormat.h"
+#include "store/RegularFile.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <limits>
@@ -7,6 +11,11 @@
 
 namespace corvane {
 namespace fs = std::filesystem;
+
+namespace {
+// The page images are small pictures; a larger file in their place is not copied.
+constexpr std::int64_t maxImageBytes = std::int64_t{64} << 20;
+} // namespace
 
 SaveResult createTournamentFolder(const std::string& folderPath) {
     std::error_code error;
@@ -28,21 +37,34 @@ void copyPageImages(const std::string& workingDirectory, const std::string& fold
         if (!fs::is_regular_file(source, error) && !defaultImagesFolder.empty()) {
             source = fs::path(defaultImagesFolder) / name;
         }
-        if (fs::is_regular_file(source, error)) {
-            fs::copy_file(source, fs::path(folderPath) / name, fs::copy_options::overwrite_existing,
-                          error);
+        // Written in place of whatever is there, a link included: a link in the
+        // folder must never lead the copy to a file elsewhere on the disk.
+        std::string bytes;
+        const ReadResult read = readRegularFile(source.string(), bytes, maxImageBytes);
+        if (!read.refused() && read.stamp().exists) {
+            (void)writeFileAtomically((fs::path(folderPath) / name).string(), bytes);
         }
     }
 }
 
 SaveResult startNextTournament(TournamentStore& store, const std::string& defaultImagesFolder) {
+    // A tournament.dat that could not be read is read again first: mended by
+    // hand it gives the number to follow; still unreadable, nothing is written.
+    if (const auto refused = store.refusedRead();
+        refused && refused->file() == store.tournamentDatPath()) {
+        if (const ReadResult again = store.readTournamentNumber(store.workingDirectory);
+            again.refused()) {
+            return SaveResult::failure(again.file(), again.reason());
+        }
+    }
     const std::int32_t previous = store.tournamentNumber;
     if (previous == std::numeric_limits<std::int32_t>::max()) {
         return SaveResult::failure(store.tournamentDatPath(),
                                    "the tournament number cannot go any higher");
     }
     const std::int32_t next = previous + 1;
-    const std::string folderPath = store.workingDirectory + "/Tournament" + std::to_string(next);
+    const std::string folderPath =
+        store.workingDirectory + "/" + fileformat::tournamentFolderName(next);
 
     std::error_code error;
     const bool existed = fs::exists(fs::path(folderPath), error);
@@ -63,7 +85,10 @@ SaveResult startNextTournament(TournamentStore& store, const std::string& defaul
     copyPageImages(store.workingDirectory, store.tournamentPath(), defaultImagesFolder);
     // A folder left from before (tournament.dat deleted by hand, say) keeps its
     // data: loading it now keeps the first new entry from overwriting it.
-    store.loadAll();
+    if (const ReadResult read = store.loadAll(); read.refused()) {
+        return SaveResult::failure(read.file(), read.reason() + "; nothing of it is saved until "
+                                                                "it is opened again readable");
+    }
     return SaveResult::success();
 }
 

@@ -3,7 +3,9 @@
 #include "store/NameCompare.h"
 #include "store/Utf8.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -89,15 +91,22 @@ std::string teamPageName(const TeamRecord& team) {
 
 std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams) {
     std::vector<std::string> names;
-    names.reserve(teams.size());
     std::unordered_set<std::string> taken;
     taken.reserve(teams.size() * 2 + 1);
     taken.insert(foldName(leaderBoardFileName));
     // Per folded stem, the next suffix to try: each taken name is stepped over
     // at most once, so many equal names cost linear time.
     std::unordered_map<std::string, int> nextSuffix;
-    for (const auto& team : teams) {
-        std::string name = teamPageName(team);
+    // Names are handed out in the order of the teams' exact names, which results
+    // cannot change: each team keeps its page while the teams stay the same.
+    std::vector<std::size_t> order(teams.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return teams[a].teamName < teams[b].teamName;
+    });
+    names.resize(teams.size());
+    for (const std::size_t i : order) {
+        std::string name = teamPageName(teams[i]);
         if (!taken.insert(foldName(name)).second) {
             const std::string stem = name.substr(0, name.size() - pageExtension.size());
             int& suffix = nextSuffix.try_emplace(foldName(stem), 2).first->second;
@@ -105,7 +114,7 @@ std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams) {
                 name = stem + "-" + std::to_string(suffix++) + std::string(pageExtension);
             } while (!taken.insert(foldName(name)).second);
         }
-        names.push_back(std::move(name));
+        names[i] = std::move(name);
     }
     return names;
 }

@@ -22,7 +22,8 @@ std::string teamPageName(const TeamRecord& team);
 // The page name of every team, in the order of `teams`: each its teamPageName,
 // except that a name already taken (ignoring letter case, since some file
 // systems do), including by the leader board, gets the first free suffix
-// "-2", "-3", ... So the same list always gives the same names.
+// "-2", "-3", ... Names are taken in the order of the exact team names, so the
+// same teams get the same names in any order.
 std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams);
 
 } // namespace corvane

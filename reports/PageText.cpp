@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <string>
 
 namespace corvane {
 
@@ -11,10 +12,33 @@ std::string_view rowShade(int n) {
 
 namespace {
 
-// The entity of each byte that must be escaped; null for every other byte.
+// "&#xHHHH;"
+std::string reference(int code) {
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, code, 16).ptr;
+    std::string text = "&#x" + std::string(digits, end) + ";";
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'f') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+// The entity of each byte that must be escaped; empty for every other byte.
+// Control characters, which only a hand-edited file can hold, are shown as
+// their visible pictures (U+2400 to U+2421) rather than written raw.
 struct EntityTable {
-    const char* entity[256] = {};
+    std::string entity[256];
     EntityTable() {
+        constexpr int controlPictures = 0x2400;
+        constexpr int deletePicture = 0x2421;
+        constexpr unsigned char firstPrintable = 0x20;
+        constexpr unsigned char deleteByte = 0x7F;
+        for (int c = 0; c < firstPrintable; ++c) {
+            entity[c] = reference(controlPictures + c);
+        }
+        entity[deleteByte] = reference(deletePicture);
         entity[static_cast<unsigned char>('&')] = "&amp;";
         entity[static_cast<unsigned char>('<')] = "&lt;";
         entity[static_cast<unsigned char>('>')] = "&gt;";
@@ -25,14 +49,28 @@ struct EntityTable {
 
 const EntityTable entities;
 
+// The C1 controls U+0080 to U+009F: 0xC2 then 0x80 to 0x9F in UTF-8.
+bool isC1Control(std::string_view text, std::size_t at) {
+    constexpr unsigned char lead = 0xC2, first = 0x80, last = 0x9F;
+    return static_cast<unsigned char>(text[at]) == lead && at + 1 < text.size() &&
+           static_cast<unsigned char>(text[at + 1]) >= first &&
+           static_cast<unsigned char>(text[at + 1]) <= last;
+}
+
 } // namespace
 
 void appendEscaped(std::string& out, std::string_view text) {
     std::size_t plainFrom = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
-        if (const char* entity = entities.entity[static_cast<unsigned char>(text[at])]) {
+        const std::string& entity = entities.entity[static_cast<unsigned char>(text[at])];
+        if (!entity.empty()) {
             out.append(text.substr(plainFrom, at - plainFrom));
             out += entity;
+            plainFrom = at + 1;
+        } else if (isC1Control(text, at)) {
+            out.append(text.substr(plainFrom, at - plainFrom));
+            out += "&#xFFFD;";
+            ++at;
             plainFrom = at + 1;
         }
     }

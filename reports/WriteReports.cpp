@@ -5,6 +5,7 @@
 #include "reports/PageNames.h"
 #include "reports/Standings.h"
 #include "reports/TeamPage.h"
+#include "store/AtomicFile.h"
 
 namespace corvane {
 
@@ -40,10 +41,19 @@ void publish(ReportOutcome& outcome, const std::string& path, const std::string&
 
 ReportOutcome writeReports(TournamentStore& store) {
     ReportOutcome outcome;
+    // Pages of a tournament not read whole would show wrong figures.
+    if (const std::optional<ReadResult> refused = store.refusedRead()) {
+        outcome.failures.push_back(
+            SaveResult::failure(store.filePath(leaderBoardFileName),
+                                refused->file() + " could not be read, so no page is written (" +
+                                    refused->reason() + ")"));
+        return outcome;
+    }
     // Without teams there is nothing to rank; an earlier leader board stays.
     if (store.teams().empty()) {
         return outcome;
     }
+    removeLeftoverTemporaries(store.tournamentPath());
     orderStandings(store);
     const std::vector<std::string> pageNames = uniqueTeamPageNames(store.teams());
 

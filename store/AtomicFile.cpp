@@ -3,7 +3,9 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,16 +25,51 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+constexpr std::string_view temporaryMark = ".tmp";
+
 // A name no other writer uses: the process id and a counter keep two saves of
 // the same file apart, O_EXCL below keeps us off a stranger's file.
+// ".<name>.tmp<pid>-<counter>-<attempt>"
 std::string temporaryName(const std::string& path, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
     const auto slash = path.find_last_of('/');
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::string folder =
         slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    return folder + "." + base + ".tmp" + std::to_string(::getpid()) + "-" +
+    return folder + "." + base + std::string(temporaryMark) + std::to_string(::getpid()) + "-" +
            std::to_string(counter++) + "-" + std::to_string(attempt);
+}
+
+// The file and the writer's process id of a temporary name; pid 0 for any other name.
+std::pair<std::string_view, long> parseTemporaryName(std::string_view name) {
+    const auto mark = name.rfind(temporaryMark);
+    if (!name.starts_with('.') || mark == std::string_view::npos || mark < 2) {
+        return {{}, 0};
+    }
+    std::string_view rest = name.substr(mark + temporaryMark.size());
+    long pid = 0;
+    std::size_t digits = 0;
+    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9' && pid < 1L << 40) {
+        pid = pid * 10 + (rest[digits] - '0');
+        ++digits;
+    }
+    // Then "-<counter>-<attempt>", digits only.
+    int dashes = 0;
+    for (std::size_t i = digits; i < rest.size(); ++i) {
+        if (rest[i] == '-') {
+            ++dashes;
+        } else if (rest[i] < '0' || rest[i] > '9') {
+            return {{}, 0};
+        }
+    }
+    if (digits == 0 || dashes != 2) {
+        return {{}, 0};
+    }
+    return {name.substr(1, mark - 1), pid};
+}
+
+bool processRunning(long pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
 int createTemporary(const std::string& path, std::string& tempPath) {
@@ -64,7 +101,8 @@ int syncFolder(const std::string& folder) {
 
 } // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {
+AtomicFileWriter::AtomicFileWriter(std::string path, Durability durability)
+    : path_(std::move(path)), durability_(durability) {
     fd_ = createTemporary(path_, tempPath_);
     if (fd_ < 0) {
         error_ = errno;
@@ -101,7 +139,7 @@ SaveResult AtomicFileWriter::commit() {
     if (fd_ < 0) {
         return SaveResult::failure(path_, systemReason(error_ != 0 ? error_ : EBADF));
     }
-    if (error_ == 0 && ::fsync(fd_) != 0) {
+    if (error_ == 0 && durability_ == Durability::synced && ::fsync(fd_) != 0) {
         error_ = errno;
     }
     // close reports what a delayed write could not do, so it is checked too.
@@ -116,11 +154,30 @@ SaveResult AtomicFileWriter::commit() {
         ::unlink(tempPath_.c_str());
         return SaveResult::failure(path_, systemReason(error_));
     }
-    error_ = syncFolder(folderOf(path_));
-    if (error_ != 0) {
-        return SaveResult::failure(path_, systemReason(error_));
+    if (durability_ == Durability::synced) {
+        error_ = syncFolder(folderOf(path_));
+        if (error_ != 0) {
+            return SaveResult::failure(path_, systemReason(error_));
+        }
+        const auto slash = path_.find_last_of('/');
+        removeLeftoverTemporaries(folderOf(path_),
+                                  slash == std::string::npos ? path_ : path_.substr(slash + 1));
     }
     return SaveResult::success();
+}
+
+void removeLeftoverTemporaries(const std::string& folder, std::string_view fileName) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const auto [file, pid] = parseTemporaryName(entry->d_name);
+        if (pid > 0 && (fileName.empty() || file == fileName) && !processRunning(pid)) {
+            ::unlinkat(::dirfd(listing), entry->d_name, 0);
+        }
+    }
+    ::closedir(listing);
 }
 
 SaveResult writeFileAtomically(const std::string& path, std::string_view contents) {

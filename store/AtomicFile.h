@@ -12,12 +12,17 @@ namespace corvane {
 // no temporary file remains.
 SaveResult writeFileAtomically(const std::string& path, std::string_view contents);
 
+// Whether a commit waits until the new file is on the disk. Pages, which the
+// program can always write again, do without.
+enum class Durability { synced, cached };
+
 // The same, for a file written piece by piece: the temporary file is made at
 // construction, `commit` puts it in place, and without a commit (or after a
-// failure) it is removed again.
+// failure) it is removed again. A file's temporary name carries the writer's
+// process id, so leftovers of programs that ended are told from work in hand.
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(std::string path);
+    explicit AtomicFileWriter(std::string path, Durability durability = Durability::synced);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -29,8 +34,14 @@ public:
 private:
     std::string path_;
     std::string tempPath_;
+    Durability durability_;
     int fd_ = -1;
     int error_ = 0;
 };
+
+// Removes from `folder` the temporary files that interrupted writes of ended
+// processes left behind, of every file or only of `fileName`. A temporary file
+// of a program still running is left alone.
+void removeLeftoverTemporaries(const std::string& folder, std::string_view fileName = {});
 
 } // namespace corvane

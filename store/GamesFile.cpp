@@ -112,10 +112,11 @@ struct PendingMark {
 // Marks are set team by team once all games are in: each team's opponent
 // table is then walked while it is in the cache, rather than jumping between
 // thousands of teams for every game. Nothing reads the marks meanwhile.
-void TournamentStore::readGames() {
+ReadResult TournamentStore::readGames() {
+    const std::string path = filePath(fileformat::gamesFileName);
     std::vector<PendingMark> marks;
     std::unique_ptr<GameRecord> game;
-    forEachTextLine(filePath(fileformat::gamesFileName), [&](std::string_view line) {
+    ReadResult read = forEachTextLine(path, [&](std::string_view line) {
         if (!game) {
             if (fileformat::contains(line, fileformat::gameKey)) {
                 game = std::make_unique<GameRecord>();
@@ -151,13 +152,19 @@ void TournamentStore::readGames() {
     for (const PendingMark& mark : marks) {
         mark.team->markOpponentPlayed(mark.opponent, mark.hash, 1);
     }
+    noteRead(path, read);
+    return read;
 }
 
-SaveResult TournamentStore::writeGames() const {
+SaveResult TournamentStore::writeGames() {
+    const std::string path = filePath(fileformat::gamesFileName);
+    if (SaveResult refused = checkBeforeSave(path); !refused.ok()) {
+        return refused;
+    }
     // Written in pieces of a buffer that stays in the cache, not as one
     // string of the whole file.
     constexpr std::size_t pieceSize = 256 * 1024;
-    AtomicFileWriter file(filePath(fileformat::gamesFileName));
+    AtomicFileWriter file(path);
     std::string buffer;
     std::size_t used = 0;
     for (const auto& game : games_) {
@@ -173,7 +180,9 @@ SaveResult TournamentStore::writeGames() const {
         used = static_cast<std::size_t>(writer.end() - buffer.data());
     }
     file.write(std::string_view(buffer.data(), used));
-    return file.commit();
+    SaveResult saved = file.commit();
+    noteSaved(path, saved);
+    return saved;
 }
 
 } // namespace corvane

@@ -5,16 +5,19 @@
 
 namespace corvane {
 
-void TournamentStore::readPlayers() {
-    forEachTextLine(filePath(fileformat::playersFileName), [&](std::string_view line) {
+ReadResult TournamentStore::readPlayers() {
+    const std::string path = filePath(fileformat::playersFileName);
+    ReadResult read = forEachTextLine(path, [&](std::string_view line) {
         if (fileformat::contains(line, fileformat::playerKey)) {
             addPlayer(std::string(
                 fileformat::valueAfter(line, fileformat::recordValueStart(fileformat::playerKey))));
         }
     });
+    noteRead(path, read);
+    return read;
 }
 
-SaveResult TournamentStore::writePlayers() const {
+SaveResult TournamentStore::writePlayers() {
     std::string contents;
     for (const auto& player : players_) {
         contents += fileformat::playerKey;
@@ -22,7 +25,7 @@ SaveResult TournamentStore::writePlayers() const {
         contents += *player;
         contents += '\n';
     }
-    return writeFileAtomically(filePath(fileformat::playersFileName), contents);
+    return saveFile(filePath(fileformat::playersFileName), contents);
 }
 
 } // namespace corvane

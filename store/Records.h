@@ -35,10 +35,11 @@ struct TeamRecord {
     std::int32_t wins = 0;
     std::int32_t losses = 0;
     std::int32_t winLossDifference = 0;
-    std::int32_t pointsFor = 0;
-    std::int32_t pointsAgainst = 0;
-    std::int32_t flagsGiven = 0;
-    std::int32_t flagged = 0;
+    // Sums of 32-bit scores and flags, kept in 64 bits so they never wrap.
+    std::int64_t pointsFor = 0;
+    std::int64_t pointsAgainst = 0;
+    std::int64_t flagsGiven = 0;
+    std::int64_t flagged = 0;
     std::int32_t previousHighScore = 0;
     std::int32_t highScore = 0;
     std::int32_t previousLowScore = 0;

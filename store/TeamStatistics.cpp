@@ -6,8 +6,8 @@
 namespace corvane {
 namespace {
 
-// Counters and sums wrap like the 32-bit integers they are, without the
-// undefined behaviour of signed overflow.
+// Counters wrap like the 32-bit integers they are, without the undefined
+// behaviour of signed overflow; sums are 64-bit and never wrap.
 std::int32_t plus(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
@@ -39,15 +39,17 @@ void updateDerived(TeamRecord& team) {
     }
     const double played = team.gamesPlayed;
     team.winLossDifference = minus(team.wins, team.losses);
-    team.averageMargin = static_cast<float>(minus(team.pointsFor, team.pointsAgainst) / played);
-    team.averageOpponentScore = static_cast<float>(team.pointsAgainst / played);
-    team.averageScore = static_cast<float>(team.pointsFor / played);
+    team.averageMargin =
+        static_cast<float>(static_cast<double>(team.pointsFor - team.pointsAgainst) / played);
+    team.averageOpponentScore =
+        static_cast<float>(static_cast<double>(team.pointsAgainst) / played);
+    team.averageScore = static_cast<float>(static_cast<double>(team.pointsFor) / played);
     team.winRatio = static_cast<float>(team.wins / played);
 }
 
 void addSide(TeamRecord& team, const Side& side) {
-    team.flagsGiven = plus(team.flagsGiven, side.ownFlags);
-    team.flagged = plus(team.flagged, side.opponentFlags);
+    team.flagsGiven += side.ownFlags;
+    team.flagged += side.opponentFlags;
     // No games means no score yet, whatever the high score says: a first 0 counts.
     const bool firstScore = team.gamesPlayed <= 0;
     team.gamesPlayed = plus(team.gamesPlayed, 1);
@@ -69,22 +71,22 @@ void addSide(TeamRecord& team, const Side& side) {
     } else if (side.own < side.opponent) {
         team.losses = plus(team.losses, 1);
     }
-    team.pointsAgainst = plus(team.pointsAgainst, side.opponent);
-    team.pointsFor = plus(team.pointsFor, side.own);
+    team.pointsAgainst += side.opponent;
+    team.pointsFor += side.own;
     updateDerived(team);
 }
 
 void subtractSide(TeamRecord& team, const Side& side) {
-    team.flagsGiven = minus(team.flagsGiven, side.ownFlags);
-    team.flagged = minus(team.flagged, side.opponentFlags);
+    team.flagsGiven -= side.ownFlags;
+    team.flagged -= side.opponentFlags;
     team.gamesPlayed = minus(team.gamesPlayed, 1);
     if (side.own > side.opponent) {
         team.wins = minus(team.wins, 1);
     } else if (side.own < side.opponent) {
         team.losses = minus(team.losses, 1);
     }
-    team.pointsAgainst = minus(team.pointsAgainst, side.opponent);
-    team.pointsFor = minus(team.pointsFor, side.own);
+    team.pointsAgainst -= side.opponent;
+    team.pointsFor -= side.own;
     updateDerived(team);
 }
 

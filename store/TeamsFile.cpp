@@ -35,9 +35,16 @@ void TournamentStore::splitTeamName(TeamRecord& team) const {
     team.secondPlayer = name.substr(name.size() - secondLength);
 }
 
-void TournamentStore::readTeams() {
-    forEachTextLine(filePath(fileformat::teamsFileName), [&](std::string_view line) {
-        if (!fileformat::contains(line, fileformat::teamKey)) {
+ReadResult TournamentStore::readTeams() {
+    const std::string path = filePath(fileformat::teamsFileName);
+    bool tooMany = false;
+    ReadResult read = forEachTextLine(path, [&](std::string_view line) {
+        if (!fileformat::contains(line, fileformat::teamKey) || tooMany) {
+            return;
+        }
+        // Every team keeps an entry for every other: past this, memory runs out.
+        if (teams_.size() >= maxTeams) {
+            tooMany = true;
             return;
         }
         auto team = std::make_unique<TeamRecord>();
@@ -46,7 +53,13 @@ void TournamentStore::readTeams() {
         splitTeamName(*team);
         appendTeam(std::move(team));
     });
+    if (tooMany && !read.refused()) {
+        read = ReadResult::refused(path, "it holds more than " + std::to_string(maxTeams) +
+                                             " teams, more than the program can keep");
+    }
+    noteRead(path, read);
     refreshOpponentLists();
+    return read;
 }
 
 SaveResult TournamentStore::writeTeams() {
@@ -57,7 +70,7 @@ SaveResult TournamentStore::writeTeams() {
         contents += team->teamName;
         contents += '\n';
     }
-    SaveResult result = writeFileAtomically(filePath(fileformat::teamsFileName), contents);
+    SaveResult result = saveFile(filePath(fileformat::teamsFileName), contents);
     refreshOpponentLists();
     return result;
 }

@@ -1,10 +1,7 @@
 #include "store/TextLines.h"
 
+#include "store/RegularFile.h"
 #include "store/Utf8.h"
-
-#include <cstdio>
-#include <filesystem>
-#include <memory>
 
 namespace corvane {
 namespace {
@@ -31,47 +28,67 @@ std::string windows1252ToUtf8(std::string_view text) {
     return out;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file) {
+// UTF-16 with its byte-order mark, as Windows Notepad saves "Unicode", turned
+// into UTF-8; nothing when it does not decode (an odd byte or a lone surrogate).
+std::optional<std::string> utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    if (bytes.size() % 2 != 0) {
         return std::nullopt;
     }
-    std::string contents;
-    std::error_code noSize;
-    const auto size = std::filesystem::file_size(path, noSize);
-    if (!noSize) {
-        contents.reserve(static_cast<std::size_t>(size));
-    }
-    char buffer[65536];
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        contents.append(buffer, n);
-        if (n < sizeof buffer) {
-            break;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2 + bytes.size() / 8);
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            if (i + 3 >= bytes.size()) {
+                return std::nullopt;
+            }
+            const char32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF) {
+                return std::nullopt;
+            }
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
+            return std::nullopt;
         }
+        utf8::append(out, cp);
     }
-    // Half a file read back would be saved back as the whole one.
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return contents;
+    return out;
 }
+
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view utf16LittleMark = "\xFF\xFE";
+constexpr std::string_view utf16BigMark = "\xFE\xFF";
 
 } // namespace
 
-bool forEachTextLine(const std::string& path,
-                     const std::function<void(std::string_view line)>& onLine) {
-    std::optional<std::string> raw = readWholeFile(path);
-    if (!raw) {
-        return false;
+ReadResult forEachTextLine(const std::string& path,
+                           const std::function<void(std::string_view line)>& onLine) {
+    std::string raw;
+    ReadResult result = readRegularFile(path, raw, maxTextFileBytes);
+    if (result.refused()) {
+        return result;
     }
-    std::string text = utf8::isValid(*raw) ? std::move(*raw) : windows1252ToUtf8(*raw);
-    std::string_view rest(text);
-    // A byte order mark, as some Windows editors write, is not part of the first line.
-    if (rest.starts_with("\xEF\xBB\xBF")) {
-        rest.remove_prefix(3);
+    std::string_view rest(raw);
+    std::optional<std::string> decoded;
+    if (rest.starts_with(utf16LittleMark) || rest.starts_with(utf16BigMark)) {
+        decoded = utf16ToUtf8(rest.substr(2), rest.starts_with(utf16BigMark));
+        if (!decoded) {
+            return ReadResult::refused(path, "it is marked as UTF-16 but is not valid UTF-16 text");
+        }
+        rest = *decoded;
     }
+    // A byte-order mark, as some Windows editors write, is not part of the first line.
+    if (rest.starts_with(utf8Mark)) {
+        rest.remove_prefix(utf8Mark.size());
+    }
+    // Decided line by line: one line added by another editor leaves the rest as they are.
+    std::string converted;
     while (!rest.empty()) {
         const auto end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
@@ -79,14 +96,21 @@ bool forEachTextLine(const std::string& path,
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
-        onLine(line);
+        if (utf8::isValid(line)) {
+            onLine(line);
+        } else {
+            converted = windows1252ToUtf8(line);
+            onLine(converted);
+        }
     }
-    return true;
+    return result;
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     std::vector<std::string> lines;
-    if (!forEachTextLine(path, [&](std::string_view line) { lines.emplace_back(line); })) {
+    const ReadResult read =
+        forEachTextLine(path, [&](std::string_view line) { lines.emplace_back(line); });
+    if (read.refused() || !read.stamp().exists) {
         return std::nullopt;
     }
     return lines;

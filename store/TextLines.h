@@ -1,5 +1,8 @@
 #pragma once
 // Whole-line reading of the files the system and its users write.
+#include "store/ReadResult.h"
+
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,14 +11,21 @@
 
 namespace corvane {
 
-// Reads every line of `path` whole, without its line end (LF, or CR LF).
-// Text that is not valid UTF-8 is taken as Windows-1252 and converted to UTF-8.
-// Returns nothing when the file cannot be opened.
-std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+// No data file of a tournament comes near this; anything larger is refused
+// rather than read into memory.
+inline constexpr std::int64_t maxTextFileBytes = std::int64_t{1} << 30;
 
-// The same lines handed to `onLine` one by one, without a copy of each;
-// false when the file cannot be opened.
-bool forEachTextLine(const std::string& path,
-                     const std::function<void(std::string_view line)>& onLine);
+// Reads every line of the regular file at `path` whole, without its line end
+// (LF, or CR LF), as UTF-8. UTF-16 with a byte-order mark is read as what it
+// is; otherwise each line that is valid UTF-8 is taken as UTF-8 and any other
+// as Windows-1252, after a UTF-8 byte-order mark is dropped. A missing file
+// has no lines. A folder, device, pipe or socket, a file that cannot be
+// opened or read whole, one larger than maxTextFileBytes and UTF-16 that does
+// not decode are refused; nothing is ever waited for.
+ReadResult forEachTextLine(const std::string& path,
+                           const std::function<void(std::string_view line)>& onLine);
+
+// The lines of a file that was read; nothing when it was missing or refused.
+std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 
 } // namespace corvane

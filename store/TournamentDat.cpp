@@ -41,9 +41,11 @@ bool numberAfterFirstWord(std::string_view line, std::int32_t& number) {
 
 } // namespace
 
-void TournamentStore::readTournamentNumber(const std::string& directory) {
+ReadResult TournamentStore::readTournamentNumber(const std::string& directory) {
     workingDirectory = directory;
-    forEachTextLine(tournamentDatPath(), [&](std::string_view line) {
+    removeLeftoverTemporaries(workingDirectory);
+    refusedDat_.reset();
+    ReadResult read = forEachTextLine(tournamentDatPath(), [&](std::string_view line) {
         if (!fileformat::contains(line, fileformat::tournamentKey)) {
             return;
         }
@@ -51,7 +53,9 @@ void TournamentStore::readTournamentNumber(const std::string& directory) {
         // A tournament line marks a tournament as existing, number or not.
         noTournamentYet = false;
     });
+    noteRead(tournamentDatPath(), read);
     composeTournamentFolder();
+    return read;
 }
 
 void TournamentStore::composeTournamentFolder() {
@@ -59,9 +63,8 @@ void TournamentStore::composeTournamentFolder() {
 }
 
 SaveResult TournamentStore::writeTournamentNumber() {
-    SaveResult result =
-        writeFileAtomically(tournamentDatPath(), std::string(fileformat::tournamentKey) + " " +
-                                                     std::to_string(tournamentNumber) + "\n");
+    SaveResult result = saveFile(tournamentDatPath(), std::string(fileformat::tournamentKey) + " " +
+                                                          std::to_string(tournamentNumber) + "\n");
     if (result.ok()) {
         noTournamentYet = false;
     }

@@ -1,5 +1,6 @@
 #include "store/TournamentStore.h"
 
+#include "store/AtomicFile.h"
 #include "store/FileFormat.h"
 #include "store/NameCompare.h"
 #include "store/StoreIndex.h"
@@ -120,10 +121,35 @@ void TournamentStore::reorderTeams(
     rebuildTeamIndex();
 }
 
-void TournamentStore::loadAll() {
-    readPlayers();
-    readTeams();
-    readGames();
+ReadResult TournamentStore::loadAll() {
+    removeLeftoverTemporaries(tournamentPath());
+    refusedData_.reset();
+    std::optional<ReadResult> first;
+    for (ReadResult (TournamentStore::*reader)() :
+         {&TournamentStore::readPlayers, &TournamentStore::readTeams,
+          &TournamentStore::readGames}) {
+        ReadResult read = ReadResult::missing();
+        try {
+            read = (this->*reader)();
+        } catch (const std::bad_alloc&) {
+            // Absurd content must be refused, never end the program.
+            read = ReadResult::refused(tournamentPath(), "there is not enough memory to read it");
+            noteRead(read.file(), read);
+        }
+        if (read.refused() && !first) {
+            first = std::move(read);
+        }
+    }
+    return first ? *first : ReadResult::read(stampOf(tournamentPath()));
+}
+
+SaveResult TournamentStore::saveFile(const std::string& path, std::string_view contents) {
+    SaveResult saved = checkBeforeSave(path);
+    if (saved.ok()) {
+        saved = writeFileAtomically(path, contents);
+        noteSaved(path, saved);
+    }
+    return saved;
 }
 
 void TournamentStore::clearAll() {

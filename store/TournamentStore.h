@@ -1,5 +1,6 @@
 #pragma once
 // The one in-memory home of the current tournament.
+#include "store/ReadResult.h"
 #include "store/RecordList.h"
 #include "store/Records.h"
 #include "store/SaveResult.h"
@@ -8,14 +9,19 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace corvane {
 
 class TournamentStore {
 public:
+    // Every team keeps an entry for every other, so the teams are bounded.
+    static constexpr std::size_t maxTeams = 10000;
+
     // The process-wide store; null before createStore and after destroyStore.
     static TournamentStore* instance;
     static void createStore();
@@ -58,17 +64,28 @@ public:
     // Stable reorder of `teams` (the standings order); keeps the indexes right.
     void reorderTeams(const std::function<bool(const TeamRecord&, const TeamRecord&)>& before);
 
-    void loadAll();
+    // The read that keeps every file from being written, if any.
+    std::optional<ReadResult> refusedRead() const {
+        return refusedDat_ ? refusedDat_ : refusedData_;
+    }
+
+    // Reads the three data files of the tournament folder into the empty store
+    // and removes what interrupted saves of ended programs left there. Refused
+    // when a file exists but cannot be read as text: whatever else was read is
+    // kept, and no file is written until a tournament is read again whole.
+    ReadResult loadAll();
     void clearAll();
 
     // Data files in the tournament folder. A reader appends what it finds; a
     // writer replaces its file whole, or leaves it as it was and says why.
-    void readPlayers();
-    void readTeams();
-    void readGames();
-    SaveResult writePlayers() const;
+    // A writer refuses, leaving the file as it is, when the file changed on disk
+    // since it was last read or written here, or while a read was refused.
+    ReadResult readPlayers();
+    ReadResult readTeams();
+    ReadResult readGames();
+    SaveResult writePlayers();
     SaveResult writeTeams();
-    SaveResult writeGames() const;
+    SaveResult writeGames();
 
     // Statistics and opponent lists.
     void applyGameResult(const GameRecord& game);
@@ -78,7 +95,7 @@ public:
     void refreshOpponentLists();
 
     // Tournament number and folder.
-    void readTournamentNumber(const std::string& directory);
+    ReadResult readTournamentNumber(const std::string& directory);
     void composeTournamentFolder();
     SaveResult writeTournamentNumber();
 
@@ -89,6 +106,13 @@ public:
 
 private:
     struct NameIndex;
+    // What was read of the file at `path`, kept to judge later saves by.
+    void noteRead(const std::string& path, const ReadResult& read);
+    // Success when `path` may be replaced now, otherwise why not.
+    SaveResult checkBeforeSave(const std::string& path) const;
+    void noteSaved(const std::string& path, const SaveResult& saved);
+    // Replaces the file at `path` when checkBeforeSave allows it.
+    SaveResult saveFile(const std::string& path, std::string_view contents);
     void rebuildTeamIndex();
     TeamRecord* findTeamMutable(std::string_view name);
     TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
@@ -102,6 +126,11 @@ private:
     std::vector<std::unique_ptr<std::string>> players_;
     std::vector<std::unique_ptr<GameRecord>> games_;
     std::unique_ptr<NameIndex> index_;
+    // The version of each file as last read or written here, by path.
+    std::unordered_map<std::string, FileStamp> knownVersions_;
+    // The refused reads that keep every file from being written.
+    std::optional<ReadResult> refusedDat_;
+    std::optional<ReadResult> refusedData_;
 };
 
 } // namespace corvane

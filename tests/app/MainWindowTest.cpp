@@ -58,14 +58,16 @@ TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts
     open();
     EXPECT_EQ(buttons(), "0000");
     EXPECT_EQ(store().players().size(), 1u); // whatever Tournament0 holds is loaded
+    ASSERT_EQ(services.messages.captions(), Captions{"Error"}) << "tournament.dat is unreadable";
+    EXPECT_TRUE(shown()[0].text.contains("tournament.dat"));
 
     // The first start asks nothing; while it fails the buttons stay hidden.
     trigger(startNew);
-    EXPECT_EQ(services.messages.captions(), Captions{"Error"});
+    EXPECT_EQ(services.messages.captions(), (Captions{"Error", "Error"}));
     EXPECT_EQ(buttons(), "0000");
     std::filesystem::remove_all(dir.file("tournament.dat"));
     trigger(startNew);
-    EXPECT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown().size(), 2u);
     EXPECT_EQ(buttons(), "1111");
     EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 1\n");
 }

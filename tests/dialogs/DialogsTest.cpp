@@ -37,7 +37,7 @@ protected:
     // Teams read from `lines` of teams.txt, as loading reads them.
     void readTeams(const std::string& lines) const {
         services.dir.write("Tournament1/teams.txt", lines);
-        store().readTeams();
+        EXPECT_FALSE(store().readTeams().refused());
     }
     // The answer to the next question, and to none after it.
     void answer(bool yes) { services.messages.answers = {yes ? Yes : No}; }

@@ -19,8 +19,8 @@ struct Tournament4 {
         fs::create_directory(dir.file("Tournament4"));
         writeBytes(dir.file("Tournament4/players.txt"), "PLAYER Ann\nPLAYER Bob\n");
         writeBytes(dir.file("title.jpg"), "banner");
-        store.readTournamentNumber(dir.path());
-        store.loadAll();
+        EXPECT_FALSE(store.readTournamentNumber(dir.path()).refused());
+        EXPECT_FALSE(store.loadAll().refused());
     }
 };
 
@@ -54,11 +54,12 @@ TEST(NewTournament, AFailedFolderOrNumberLeavesThePreviousTournamentOpen) {
     TempDir fresh;
     fs::create_directories(fresh.file("tournament.dat/inside"));
     TournamentStore store;
-    store.readTournamentNumber(fresh.path());
+    EXPECT_TRUE(store.readTournamentNumber(fresh.path()).refused()) << "a folder in its place";
     EXPECT_EQ(startNextTournament(store, "").file(), fresh.file("tournament.dat"));
-    EXPECT_EQ(store.noTournamentYet, 1);
+    EXPECT_TRUE(store.noTournamentYet);
     EXPECT_FALSE(fs::exists(fresh.file("Tournament1"))) << "a folder made for nothing";
     fs::remove_all(fresh.file("tournament.dat"));
+    EXPECT_FALSE(store.readTournamentNumber(fresh.path()).refused()) << "opened again";
     ASSERT_TRUE(startNextTournament(store, "").ok());
     EXPECT_EQ(readBytes(fresh.file("tournament.dat")), "TOURNAMENT 1\n");
     EXPECT_EQ(store.noTournamentYet, 0);

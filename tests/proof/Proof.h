@@ -12,8 +12,8 @@ using namespace corvane::testing;
 
 inline std::unique_ptr<TournamentStore> loadTournament(const std::string& workingDirectory) {
     auto store = std::make_unique<TournamentStore>();
-    store->readTournamentNumber(workingDirectory);
+    EXPECT_FALSE(store->readTournamentNumber(workingDirectory).refused());
     store->tournamentFolder = "Tournament1";
-    store->loadAll();
+    EXPECT_FALSE(store->loadAll().refused());
     return store;
 }

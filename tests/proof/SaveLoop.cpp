@@ -6,9 +6,13 @@
 int main(int, char** argv) {
     using namespace corvane;
     TournamentStore store;
-    store.readTournamentNumber(argv[1]);
+    if (store.readTournamentNumber(argv[1]).refused()) {
+        return 1;
+    }
     store.tournamentFolder = "Tournament1";
-    store.loadAll();
+    if (store.loadAll().refused()) {
+        return 1;
+    }
     // Until killed; a failed save ends the loop, which the parent sees as a fault.
     do {
         store.addPlayer(proof::playerName(store.players().size()));

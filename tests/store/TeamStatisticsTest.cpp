@@ -18,9 +18,10 @@ TEST_F(Statistics, GamesAddUpWithDerivedQuotients) {
     addGame("ANN & BOB", 120, "Cy & Di", 120); // a draw
     addGame("Ann & Bob", 201, "Ed & Flo", 200);
     addGame("Ann & Bob", 1, "Nobody & Here", 0); // the missing side is skipped
-    EXPECT_EQ((std::vector{ab.gamesPlayed, ab.wins, ab.losses, ab.winLossDifference, ab.pointsFor,
-                           ab.pointsAgainst, ab.flagsGiven, ab.flagged}),
-              (std::vector{6, 4, 1, 3, 962, 930, 1 + 3, 2}));
+    EXPECT_EQ(
+        (std::vector<std::int64_t>{ab.gamesPlayed, ab.wins, ab.losses, ab.winLossDifference,
+                                   ab.pointsFor, ab.pointsAgainst, ab.flagsGiven, ab.flagged}),
+        (std::vector<std::int64_t>{6, 4, 1, 3, 962, 930, 1 + 3, 2}));
     EXPECT_EQ(
         (std::vector{ab.winRatio, ab.averageScore, ab.averageOpponentScore, ab.averageMargin}),
         (std::vector{float(4 / 6.0), float(962 / 6.0), float(930 / 6.0), float(32 / 6.0)}));
@@ -44,8 +45,8 @@ TEST_F(Statistics, HighAndLowScoresStayTrueAsGamesComeAndGo) {
     EXPECT_EQ((std::vector{ab.highScore, ab.lowScore}), (std::vector{100, 100}));
     EXPECT_EQ((std::vector{cd.highScore, cd.lowScore}), (std::vector{30, 30}));
     ASSERT_TRUE(remove(store.games()[0]));
-    EXPECT_EQ((std::vector{ab.gamesPlayed, ab.highScore, ab.lowScore, ab.pointsFor}),
-              (std::vector{0, 0, 0, 0}));
+    EXPECT_EQ((std::vector<std::int64_t>{ab.gamesPlayed, ab.highScore, ab.lowScore, ab.pointsFor}),
+              (std::vector<std::int64_t>{0, 0, 0, 0}));
 }
 
 TEST_F(Statistics, RemovingAGameKeepsTheOrderAndTheMarksWhileTheTeamsStillMet) {
