@@ -34,6 +34,7 @@ test: build
 	JOBS=$(JOBS) ./scripts/test-sanitized $(ASAN_BUILD)
 	JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/run-fuzzers
 	./scripts/check-install $(BUILD)
+	./scripts/check-package $(BUILD)
 
 package: build
 	cd $(BUILD) && cpack -G DEB

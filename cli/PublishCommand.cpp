@@ -1,9 +1,12 @@
 #include "cli/PublishCommand.h"
 
+#include "cli/CliApp.h"
 #include "reports/WriteReports.h"
 #include "store/TournamentStore.h"
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <system_error>
 
@@ -11,54 +14,17 @@ namespace corvane {
 
 namespace {
 
-constexpr const char* programName = "corvane-publish";
-
-void printUsage(std::ostream& stream) {
-    stream << "Usage: " << programName << " [OPTION] [WORKING-DIRECTORY]\n"
-           << "Writes the leader board and the team pages of the current tournament of\n"
-           << "WORKING-DIRECTORY (default: the current directory) into its tournament folder\n"
-           << "and prints the path of every page written.\n\n"
-           << "  --help     show this help and exit\n"
-           << "  --version  show the version and exit\n\n"
-           << "Exit status: 0 when every page was written, 1 when there is no tournament or\n"
-           << "a page could not be written, 2 when the command line is wrong.\n";
-}
-
-struct CommandLine {
-    bool help = false;
-    bool version = false;
-    std::optional<std::string> directory;
+struct PublishLine {
+    std::string directory;
+    const CLI::Option* directoryGiven = nullptr;
 };
-
-std::optional<CommandLine> parse(const std::vector<std::string>& arguments, std::ostream& err) {
-    CommandLine line;
-    bool optionsEnded = false;
-    for (const std::string& argument : arguments) {
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            line.help = true;
-        } else if (!optionsEnded && argument == "--version") {
-            line.version = true;
-        } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
-            err << programName << ": unknown option '" << argument << "'\n";
-            return std::nullopt;
-        } else if (line.directory) {
-            err << programName << ": only one working directory may be given\n";
-            return std::nullopt;
-        } else {
-            line.directory = argument;
-        }
-    }
-    return line;
-}
 
 // The working directory as the program captures it at start-up: the current
 // directory unless one is named.
-std::optional<std::string> workingDirectory(const CommandLine& line, std::ostream& err) {
-    if (line.directory) {
+std::optional<std::string> workingDirectory(const PublishLine& line, const CliOutput& output) {
+    if (line.directoryGiven->count() > 0) {
         // "club/" names the same directory as "club"; the pages' paths show it once.
-        std::string directory = *line.directory;
+        std::string directory = line.directory;
         while (directory.size() > 1 && directory.back() == '/') {
             directory.pop_back();
         }
@@ -67,31 +33,17 @@ std::optional<std::string> workingDirectory(const CommandLine& line, std::ostrea
     std::error_code error;
     std::filesystem::path current = std::filesystem::current_path(error);
     if (error) {
-        err << programName << ": cannot read the current directory: " << error.message() << "\n";
+        output.err << output.program << ": cannot read the current directory: " << error.message()
+                   << "\n";
         return std::nullopt;
     }
     return current.string();
 }
 
-} // namespace
-
-int runPublish(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    const std::optional<CommandLine> line = parse(arguments, err);
-    if (!line) {
-        printUsage(err);
-        return publishUsage;
-    }
-    if (line->help) {
-        printUsage(out);
-        return publishOk;
-    }
-    if (line->version) {
-        out << programName << " " << CORVANE_VERSION << "\n";
-        return publishOk;
-    }
-    const std::optional<std::string> directory = workingDirectory(*line, err);
+int publish(const PublishLine& line, const CliOutput& output) {
+    const std::optional<std::string> directory = workingDirectory(line, output);
     if (!directory) {
-        return publishFailed;
+        return cliFailed;
     }
 
     TournamentStore store;
@@ -100,9 +52,9 @@ int runPublish(const std::vector<std::string>& arguments, std::ostream& out, std
         return publishFailed;
     }
     if (store.noTournamentYet != 0) {
-        err << programName << ": no tournament in " << *directory
-            << " (its tournament.dat names none)\n";
-        return publishFailed;
+        output.err << output.program << ": no tournament in " << *directory
+                   << " (its tournament.dat names none)\n";
+        return cliFailed;
     }
     // Pages from a tournament not read whole would show wrong figures.
     if (const ReadResult data = store.loadAll(); data.refused()) {
@@ -112,17 +64,41 @@ int runPublish(const std::vector<std::string>& arguments, std::ostream& out, std
 
     const ReportOutcome outcome = writeReports(store);
     for (const std::string& path : outcome.written) {
-        out << path << "\n";
+        output.out << path << "\n";
     }
     for (const SaveResult& failure : outcome.failures) {
-        err << programName << ": " << failure.message() << "\n";
+        output.err << output.program << ": " << failure.message() << "\n";
     }
     if (outcome.written.empty() && outcome.failures.empty()) {
-        err << programName << ": " << store.tournamentPath()
-            << " holds no teams; no page written\n";
+        output.err << output.program << ": " << store.tournamentPath()
+                   << " holds no teams; no page written\n";
     }
-    out.flush();
-    return outcome.ok() ? publishOk : publishFailed;
+    output.out.flush();
+    return outcome.ok() ? cliOk : cliFailed;
+}
+
+CliAction definePublish(CLI::App& command) {
+    auto line = std::make_shared<PublishLine>();
+    line->directoryGiven =
+        command
+            .add_option("WORKING-DIRECTORY", line->directory,
+                        "The folder that holds tournament.dat (default: the current directory)")
+            ->type_name("");
+    return [line](const CliOutput& output) { return publish(*line, output); };
+}
+
+} // namespace
+
+const CliCommand publishCommand{
+    "publish", "Write the leader board and the team pages of the current tournament",
+    "Writes the pages into the tournament folder of WORKING-DIRECTORY and prints the\n"
+    "path of every page written, one a line.\n\n"
+    "Exit status: 0 when every page was written, 1 when there is no tournament or\n"
+    "a page could not be written, 2 when the command line is wrong.",
+    definePublish};
+
+int runPublish(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    return runCommandAlone(publishCommand, "corvane-publish", arguments, out, err);
 }
 
 } // namespace corvane

@@ -1,8 +1,8 @@
-#include "cli/PublishCommand.h"
+#include "cli/CliApp.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return corvane::runPublish(arguments, std::cout, std::cerr);
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return corvane::runCli(arguments, std::cout, std::cerr);
 }

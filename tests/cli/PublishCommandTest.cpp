@@ -1,5 +1,6 @@
-// corvane-publish run as a child process on tournaments in a temporary directory.
-#include "TempDir.h"
+// corvane-publish and corvane-cli run as child processes on tournaments in a
+// temporary directory.
+#include "SampleTournament.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -8,14 +9,19 @@
 namespace corvane::testing {
 namespace {
 
-// Exit status, standard output and standard error of the program run with `arguments`
+// Exit status, standard output and standard error of `program` run with `arguments`
 // (already quoted) from the folder `from`.
-std::string publish(const TempDir& dir, const std::string& from, const std::string& arguments) {
-    const std::string command = "cd '" + from + "' && '" CORVANE_PUBLISH_PATH "' " + arguments +
-                                " >'" + dir.file("out") + "' 2>'" + dir.file("err") + "'";
+std::string run(const TempDir& dir, const std::string& program, const std::string& from,
+                const std::string& arguments) {
+    const std::string command = "cd '" + from + "' && '" + program + "' " + arguments + " >'" +
+                                dir.file("out") + "' 2>'" + dir.file("err") + "'";
     const int status = std::system(command.c_str());
     return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "|" +
            readBytes(dir.file("out")) + "|" + readBytes(dir.file("err"));
+}
+
+std::string publish(const TempDir& dir, const std::string& from, const std::string& arguments) {
+    return run(dir, CORVANE_PUBLISH_PATH, from, arguments);
 }
 
 TEST(PublishCommand, UsageAndNoTournament) {
@@ -38,16 +44,12 @@ TEST(PublishCommand, UsageAndNoTournament) {
 
 TEST(PublishCommand, PublishesTheTournamentOfTheDirectoryAndFailsOnAPageItCannotWrite) {
     TempDir dir;
-    const std::string folder = dir.file("Tournament3/");
-    writeBytes(dir.file("tournament.dat"), "TOURNAMENT 3\n");
-    std::filesystem::create_directory(folder);
-    writeBytes(folder + "teams.txt", "TEAM Ann & Bob\nTEAM Cid & Dee\n");
-    writeBytes(folder + "games.txt", "GAME\n{\n   TEAM1_NAME Ann & Bob\n   TEAM1_SCORE 120\n"
-                                     "   TEAM2_NAME Cid & Dee\n   TEAM2_SCORE 150\n}\n");
-    const std::string pages =
-        folder + "tournament.html\n" + folder + "CidDee.html\n" + folder + "AnnBob.html\n";
+    const std::string folder = writeSampleTournament(dir.path());
+    const std::string pages = samplePages(folder);
     EXPECT_EQ(publish(dir, "/", "'" + dir.path() + "/'"), "0|" + pages + "|");
     EXPECT_EQ(publish(dir, dir.path(), ""), "0|" + pages + "|") << "the current directory";
+    EXPECT_EQ(run(dir, CORVANE_CLI_PATH, dir.path(), "publish"), "0|" + pages + "|")
+        << "the current directory, through corvane-cli";
 
     std::filesystem::remove(folder + "AnnBob.html");
     std::filesystem::create_directory(folder + "AnnBob.html");
