@@ -48,8 +48,8 @@ int publish(const PublishLine& line, const CliOutput& output) {
 
     TournamentStore store;
     if (const ReadResult dat = store.readTournamentNumber(*directory); dat.refused()) {
-        err << programName << ": " << dat.message() << "\n";
-        return publishFailed;
+        output.err << output.program << ": " << dat.message() << "\n";
+        return cliFailed;
     }
     if (store.noTournamentYet != 0) {
         output.err << output.program << ": no tournament in " << *directory
@@ -58,8 +58,8 @@ int publish(const PublishLine& line, const CliOutput& output) {
     }
     // Pages from a tournament not read whole would show wrong figures.
     if (const ReadResult data = store.loadAll(); data.refused()) {
-        err << programName << ": " << data.message() << "\n";
-        return publishFailed;
+        output.err << output.program << ": " << data.message() << "\n";
+        return cliFailed;
     }
 
     const ReportOutcome outcome = writeReports(store);
