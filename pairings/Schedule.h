@@ -18,8 +18,9 @@ struct Schedule {
 // Every unmet pair exactly once and no team twice in a round. With no game
 // played it is the full round robin: n - 1 rounds for an even count n, n rounds
 // with one bye each for an odd one. Otherwise it never takes more than D + 1
-// rounds, D being the most unmet opponents any team has (D rounds is the least
-// possible, so at most one round more than needed).
+// rounds, D being the most unmet opponents any team has, and D is the least
+// possible; it then tries to do with D (it mostly can, as with the second half
+// of a round robin for an even count).
 Schedule scheduleRemaining(const PairingProblem& problem);
 
 } // namespace corvane
