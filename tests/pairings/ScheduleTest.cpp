@@ -1,0 +1,133 @@
+#include "pairings/Schedule.h"
+
+#include "RandomTournament.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace corvane::testing {
+namespace {
+
+int mostUnmet(const PairingProblem& problem) {
+    int most = 0;
+    for (int t = 0; t < problem.teamCount(); ++t) {
+        const auto unmet =
+            problem.teamCount() - 1 - static_cast<int>(problem.opponentsMet(t).size());
+        most = std::max(most, unmet);
+    }
+    return most;
+}
+
+// Each unmet pair exactly once and no met pair, every team exactly once a
+// round (at a table or among the byes), tables ordered as in a proposal.
+void expectSound(const PairingProblem& problem, const Schedule& schedule) {
+    std::set<std::pair<int, int>> scheduled;
+    for (const ScheduleRound& round : schedule.rounds) {
+        std::vector<int> seen(static_cast<std::size_t>(problem.teamCount()), 0);
+        int lastTeam1 = -1;
+        EXPECT_FALSE(round.tables.empty());
+        for (const Table& table : round.tables) {
+            EXPECT_LT(table.team1, table.team2);
+            EXPECT_GT(table.team1, lastTeam1);
+            lastTeam1 = table.team1;
+            EXPECT_FALSE(table.repeat);
+            EXPECT_FALSE(problem.met(table.team1, table.team2));
+            EXPECT_TRUE(scheduled.insert({table.team1, table.team2}).second) << "pair twice";
+            ++seen[static_cast<std::size_t>(table.team1)];
+            ++seen[static_cast<std::size_t>(table.team2)];
+        }
+        EXPECT_TRUE(std::is_sorted(round.byes.begin(), round.byes.end()));
+        for (const int bye : round.byes) {
+            ++seen[static_cast<std::size_t>(bye)];
+        }
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), problem.teamCount());
+    }
+    std::size_t unmet = 0;
+    for (int a = 0; a < problem.teamCount(); ++a) {
+        for (int b = a + 1; b < problem.teamCount(); ++b) {
+            unmet += problem.met(a, b) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(scheduled.size(), unmet);
+}
+
+TEST(Schedule, FullRoundRobinWhenNothingWasPlayed) {
+    for (int teams = 2; teams <= 15; ++teams) {
+        SCOPED_TRACE(std::to_string(teams) + " teams");
+        const auto problem = makePairingProblem(teams, {}).value();
+        const Schedule schedule = scheduleRemaining(problem);
+        expectSound(problem, schedule);
+        const bool odd = teams % 2 == 1;
+        EXPECT_EQ(static_cast<int>(schedule.rounds.size()), odd ? teams : teams - 1);
+        for (const ScheduleRound& round : schedule.rounds) {
+            EXPECT_EQ(round.byes.size(), odd ? 1u : 0u);
+        }
+    }
+    EXPECT_TRUE(scheduleRemaining(makePairingProblem(0, {}).value()).rounds.empty());
+}
+
+// Vizing's bound: never more rounds than one past the most unmet opponents of
+// any team, which is itself the least possible.
+TEST(Schedule, RemainingPairsInAtMostOneRoundMoreThanTheLeastPossible) {
+    int cases = 0;
+    for (int teams = 2; teams <= 40; teams += 3) {
+        for (const double density : {0.05, 0.3, 0.5, 0.7, 0.95, 1.0}) {
+            for (unsigned seed = 1; seed <= 4; ++seed) {
+                SCOPED_TRACE(std::to_string(teams) + " teams, density " + std::to_string(density) +
+                             ", seed " + std::to_string(seed));
+                const auto problem = randomProblem(teams, density, seed * 104729u + teams);
+                const Schedule schedule = scheduleRemaining(problem);
+                expectSound(problem, schedule);
+                const auto rounds = static_cast<int>(schedule.rounds.size());
+                EXPECT_LE(rounds, mostUnmet(problem) + 1);
+                EXPECT_GE(rounds, mostUnmet(problem));
+                ++cases;
+            }
+        }
+    }
+    EXPECT_EQ(cases, 13 * 6 * 4);
+}
+
+// Dense leftovers, where recolouring has the most to do: the second half of a
+// round robin, and one team that has met nobody.
+TEST(Schedule, DenseLeftovers) {
+    for (const int teams : {16, 17, 64}) {
+        std::vector<TeamPair> met;
+        const auto full = scheduleRemaining(makePairingProblem(teams, {}).value());
+        for (std::size_t r = 0; r < full.rounds.size() / 2; ++r) {
+            for (const Table& table : full.rounds[r].tables) {
+                met.push_back({table.team1, table.team2});
+            }
+        }
+        const auto halfway = makePairingProblem(teams, met).value();
+        const Schedule rest = scheduleRemaining(halfway);
+        expectSound(halfway, rest);
+        if (teams % 2 == 0) {
+            EXPECT_EQ(static_cast<int>(rest.rounds.size()), mostUnmet(halfway))
+                << "the second half of a round robin in as many rounds as the first";
+        } else {
+            EXPECT_LE(static_cast<int>(rest.rounds.size()), mostUnmet(halfway) + 1);
+        }
+
+        std::vector<TeamPair> allButOne;
+        for (int a = 1; a < teams; ++a) {
+            for (int b = a + 1; b < teams; ++b) {
+                allButOne.push_back({a, b});
+            }
+        }
+        const auto newcomer = makePairingProblem(teams, allButOne).value();
+        const Schedule star = scheduleRemaining(newcomer);
+        expectSound(newcomer, star);
+        EXPECT_EQ(static_cast<int>(star.rounds.size()), teams - 1);
+    }
+}
+
+TEST(Schedule, NothingLeftWhenEveryPairMet) {
+    const auto problem = randomProblem(9, 1.0, 3);
+    EXPECT_TRUE(scheduleRemaining(problem).rounds.empty());
+}
+
+} // namespace
+} // namespace corvane::testing
