@@ -1,64 +1,19 @@
 #include "cli/PublishCommand.h"
 
 #include "cli/CliApp.h"
+#include "cli/TournamentArgument.h"
 #include "reports/WriteReports.h"
 #include "store/TournamentStore.h"
 
-#include <CLI/CLI.hpp>
-#include <filesystem>
 #include <memory>
-#include <optional>
-#include <system_error>
 
 namespace corvane {
 
 namespace {
 
-struct PublishLine {
-    std::string directory;
-    const CLI::Option* directoryGiven = nullptr;
-};
-
-// The working directory as the program captures it at start-up: the current
-// directory unless one is named.
-std::optional<std::string> workingDirectory(const PublishLine& line, const CliOutput& output) {
-    if (line.directoryGiven->count() > 0) {
-        // "club/" names the same directory as "club"; the pages' paths show it once.
-        std::string directory = line.directory;
-        while (directory.size() > 1 && directory.back() == '/') {
-            directory.pop_back();
-        }
-        return directory;
-    }
-    std::error_code error;
-    std::filesystem::path current = std::filesystem::current_path(error);
-    if (error) {
-        output.err << output.program << ": cannot read the current directory: " << error.message()
-                   << "\n";
-        return std::nullopt;
-    }
-    return current.string();
-}
-
-int publish(const PublishLine& line, const CliOutput& output) {
-    const std::optional<std::string> directory = workingDirectory(line, output);
-    if (!directory) {
-        return cliFailed;
-    }
-
+int publish(const TournamentArgument& argument, const CliOutput& output) {
     TournamentStore store;
-    if (const ReadResult dat = store.readTournamentNumber(*directory); dat.refused()) {
-        output.err << output.program << ": " << dat.message() << "\n";
-        return cliFailed;
-    }
-    if (store.noTournamentYet != 0) {
-        output.err << output.program << ": no tournament in " << *directory
-                   << " (its tournament.dat names none)\n";
-        return cliFailed;
-    }
-    // Pages from a tournament not read whole would show wrong figures.
-    if (const ReadResult data = store.loadAll(); data.refused()) {
-        output.err << output.program << ": " << data.message() << "\n";
+    if (!openTournament(argument, output, store)) {
         return cliFailed;
     }
 
@@ -78,13 +33,9 @@ int publish(const PublishLine& line, const CliOutput& output) {
 }
 
 CliAction definePublish(CLI::App& command) {
-    auto line = std::make_shared<PublishLine>();
-    line->directoryGiven =
-        command
-            .add_option("WORKING-DIRECTORY", line->directory,
-                        "The folder that holds tournament.dat (default: the current directory)")
-            ->type_name("");
-    return [line](const CliOutput& output) { return publish(*line, output); };
+    auto argument = std::make_shared<TournamentArgument>();
+    addTournamentArgument(command, *argument);
+    return [argument](const CliOutput& output) { return publish(*argument, output); };
 }
 
 } // namespace
