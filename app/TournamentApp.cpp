@@ -5,9 +5,11 @@
 #include "platform/QtServices.h"
 #include "platform/Services.h"
 #include "platform/TemplateData.h"
+#include "platform/TournamentLock.h"
 #include "res/ids/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
 
 namespace corvane::app {
 
@@ -20,6 +22,13 @@ int TournamentApp::run(int argc, char** argv) {
     const auto viewer = platform::makeSystemViewerLauncher();
     platform::services() = {messages.get(), files.get(), viewer.get(), nullptr,
                             &resultsPublisher()};
+    QString refusal;
+    const auto lock = platform::TournamentLock::acquire(QDir::currentPath(), refusal);
+    if (!lock) {
+        platform::notify(nullptr, refusal, QStringLiteral("Notice"));
+        platform::services() = {};
+        return 1;
+    }
     {
         MainDialog main;
         main.exec();
