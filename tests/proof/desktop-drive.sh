@@ -49,17 +49,24 @@ fail() {
 shot() {
     xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$out/$1.png" 2>/dev/null
 }
-# The id of the visible window whose title matches, waiting up to 30 s.
-window() {
-    timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
-gone() {
+# Every wait below is for something the program does, however long a loaded
+# machine takes; the limit only turns a program that never does it into a failure.
+limit=600 # checks, 0.2 s apart
+# Waits until the shell condition $1 holds, or fails saying $2.
+until_true() {
     i=0
-    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    until eval "$1"; do
         i=$((i + 1))
-        [ $i -lt 150 ] || fail "window '$1' did not close"
+        [ $i -lt $limit ] || fail "$2"
         sleep 0.2
     done
+}
+# The id of the visible window whose title matches, once there is one.
+window() {
+    timeout $((limit / 5)) xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+gone() {
+    until_true "! xdotool search --onlyvisible --name '$1' >/dev/null 2>&1" "window '$1' did not close"
 }
 focus() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
@@ -103,8 +110,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" 40 10 click 1
 sleep 0.5
 keys s
-sleep 1
-[ -f "$work/tournament.dat" ] || fail "no tournament.dat after Start New Tournament"
+until_true '[ -f "$work/tournament.dat" ]' "no tournament.dat after Start New Tournament"
 shot 02-main-window-first-tournament
 # Dialog units are nearly square in the fonts here, so the width tells the
 # height of the 88 units the buttons take, and the rest is the menu bar.
@@ -162,27 +168,28 @@ keys Tab Tab space
 answer Warning
 viewer=$(window "Tournament Results - ") || true
 [ -n "$viewer" ] || fail "the viewer did not open after Save"
-sleep 2
+until_true 'grep -q "TEAM1_SCORE 150" "$work/Tournament1/games.txt"' "the game was not saved"
+sleep 2 # for the screenshot only: the page's drawing
 shot 05-viewer-after-save
-grep -q "TEAM1_SCORE 150" "$work/Tournament1/games.txt" || fail "the game was not saved"
 focus "$dialog"
 shot 06-game-results
 # The saved game from the list with the mouse, then Delete from the keyboard.
+before=$(open_viewers)
 click_at "$dialog" 400 $((72 * 1000 / 315)) 0
 keys Tab space
 answer Warning
-sleep 2
-[ ! -s "$work/Tournament1/games.txt" ] || fail "the game was not deleted"
+until_true '[ ! -s "$work/Tournament1/games.txt" ]' "the game was not deleted"
+# Delete publishes too: its viewer is up before the dialog gets the keys again.
+until_true '[ -n "$(open_viewers)" ] && [ "$(open_viewers)" != "$before" ]' "no viewer after Delete"
 focus "$dialog"
 keys alt+F4
 gone "^Enter Game Results\$"
 
+before=$(open_viewers)
 press_button 3
-sleep 3
-viewer=$(window "Tournament Results - ")
-[ -n "$viewer" ] || fail "the viewer did not open"
-# Each publish ends the viewer it started before: one is open, not three.
-[ "$(open_viewers | wc -l)" -eq 1 ] || fail "earlier viewers were not ended"
+# Each publish ends the viewer it started before: a new one is open, and only it.
+until_true '[ -n "$(open_viewers)" ] && [ "$(open_viewers)" != "$before" ]' "the viewer did not open"
+until_true '[ "$(open_viewers | wc -l)" -eq 1 ]' "earlier viewers were not ended"
 shot 07-viewer-results
 
 # What a person would find on disk.
@@ -198,11 +205,6 @@ grep -q "Teams with 0 games completed" "$folder/tournament.html" || fail "leader
 
 focus "$main"
 keys alt+F4
-i=0
-while kill -0 "$app" 2>/dev/null; do
-    i=$((i + 1))
-    [ $i -lt 50 ] || fail "the program did not end when its window closed"
-    sleep 0.2
-done
+until_true '! kill -0 "$app" 2>/dev/null' "the program did not end when its window closed"
 app=""
 echo "desktop drive: whole tournament driven; screenshots in $out"
