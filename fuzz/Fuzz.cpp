@@ -58,10 +58,11 @@ auto contents(const TournamentStore& s) {
     c.first.assign(s.players().begin(), s.players().end());
     for (const TeamRecord& t : s.teams()) {
         c.first.insert(c.first.end(), {t.teamName, t.firstPlayer, t.secondPlayer});
-        c.second.push_back({std::int64_t(t.opponents().size()),
-                            std::ranges::count_if(t.opponents(), [](auto& o) { return o.played; }),
-                            t.gamesPlayed, t.wins, t.losses, t.winLossDifference, t.pointsFor,
-                            t.pointsAgainst, t.flagsGiven, t.flagged, t.highScore, t.lowScore});
+        c.second.push_back(
+            {std::int64_t(t.opponents().size()),
+             std::ranges::count_if(t.opponents(), [](const auto& o) { return o.played; }),
+             t.gamesPlayed, t.wins, t.losses, t.winLossDifference, t.pointsFor, t.pointsAgainst,
+             t.flagsGiven, t.flagged, t.highScore, t.lowScore});
     }
     for (const GameRecord& g : s.games()) {
         c.first.insert(c.first.end(), {g.team1Name, g.team2Name});
@@ -107,7 +108,7 @@ void dataFiles(std::string_view input, int files) {
         assert(team.wins + team.losses <= team.gamesPlayed &&
                team.opponents().size() < first->teams().size() &&
                std::ranges::all_of(team.opponents(),
-                                   [&](auto& o) { return first->findTeam(o.opponentName); }));
+                                   [&](const auto& o) { return first->findTeam(o.opponentName); }));
     }
     // A name ending in a carriage return reads back as a Windows line end.
     const auto before = contents(*first);

@@ -150,7 +150,7 @@ ReadResult TournamentStore::readGames() {
         return std::less<const TeamRecord*>()(a.team, b.team);
     });
     for (const PendingMark& mark : marks) {
-        mark.team->markOpponentPlayed(mark.opponent, mark.hash, 1);
+        markOpponentPlayed(*mark.team, mark.opponent, mark.hash, 1);
     }
     noteRead(path, read);
     return read;

@@ -28,6 +28,49 @@ std::vector<std::size_t> firstUnderEachName(const std::vector<std::unique_ptr<Te
 
 } // namespace
 
+bool TournamentStore::hasOpponent(const TeamRecord& team, std::string_view name,
+                                  std::size_t hash) const {
+    const auto found = index_->teamsByHash.find(hash);
+    if (found == index_->teamsByHash.end()) {
+        return false;
+    }
+    return std::any_of(found->second.begin(), found->second.end(), [&](const auto& entry) {
+        const std::uint32_t id = entry.team->id_;
+        return id < team.positionOf_.size() && team.positionOf_[id] != TeamRecord::none &&
+               namesEqual(entry.team->teamName, name);
+    });
+}
+
+void TournamentStore::addOpponent(TeamRecord& team, const TeamRecord& other) {
+    if (team.positionOf_.size() <= other.id_) {
+        team.positionOf_.resize(teamsById_.size(), TeamRecord::none);
+    }
+    team.positionOf_[other.id_] = static_cast<std::uint32_t>(team.opponents_.size());
+    team.opponents_.push_back(other.id_);
+}
+
+void TournamentStore::markOpponentPlayed(TeamRecord& team, std::string_view name,
+                                         std::int32_t value) {
+    markOpponentPlayed(team, name, foldedHash(name), value);
+}
+
+void TournamentStore::markOpponentPlayed(TeamRecord& team, std::string_view name, std::size_t hash,
+                                         std::int32_t value) {
+    const auto found = index_->teamsByHash.find(hash);
+    if (found == index_->teamsByHash.end()) {
+        return;
+    }
+    for (const auto& entry : found->second) {
+        const std::uint32_t id = entry.team->id_;
+        if (id >= team.positionOf_.size() || team.positionOf_[id] == TeamRecord::none ||
+            !namesEqual(entry.team->teamName, name)) {
+            continue;
+        }
+        std::uint32_t& mark = team.opponents_[team.positionOf_[id]];
+        mark = value != 0 ? (mark | TeamRecord::playedBit) : (mark & ~TeamRecord::playedBit);
+    }
+}
+
 // Every team gets an entry for every other team it has none for, in `teams`
 // order. Teams already refreshed hold entries for each other, so for them only
 // the pairs with a team that came since need a look: one new team costs a
@@ -55,15 +98,16 @@ void TournamentStore::refreshOpponentLists() {
         TeamRecord& team = *teams_[i];
         const bool empty = team.opponents_.empty();
         const std::vector<std::size_t>& others = !isNew[i] ? newTeams : empty ? firsts : allTeams;
-        team.reserveOpponents(team.opponents_.size() + others.size());
+        team.opponents_.reserve(team.opponents_.size() + others.size());
+        team.positionOf_.resize(teamsById_.size(), TeamRecord::none);
         for (std::size_t j : others) {
             const std::string& other = teams_[j]->teamName;
             if (hashes[j] == hashes[i] && namesEqual(other, team.teamName)) {
                 continue;
             }
             // An empty list takes each first name once, so needs no look.
-            if (empty || !team.hasOpponent(other, hashes[j])) {
-                team.addOpponent(other, hashes[j]);
+            if (empty || !hasOpponent(team, other, hashes[j])) {
+                addOpponent(team, *teams_[j]);
             }
         }
     }

@@ -32,10 +32,10 @@ void TournamentStore::removeGameAt(std::size_t position) {
     });
     if (!metAgain) {
         if (TeamRecord* first = findTeamMutable(game.team1Name)) {
-            first->markOpponentPlayed(game.team2Name, 0);
+            markOpponentPlayed(*first, game.team2Name, 0);
         }
         if (TeamRecord* second = findTeamMutable(game.team2Name)) {
-            second->markOpponentPlayed(game.team1Name, 0);
+            markOpponentPlayed(*second, game.team1Name, 0);
         }
     }
     removeGameResult(game);

@@ -58,7 +58,10 @@ ReadResult TournamentStore::readTeams() {
                                              " teams, more than the program can keep");
     }
     noteRead(path, read);
-    refreshOpponentLists();
+    // Lists for more teams than can be kept would run out of memory.
+    if (!tooMany) {
+        refreshOpponentLists();
+    }
     return read;
 }
 

@@ -92,6 +92,9 @@ const TeamRecord& TournamentStore::buildTeam(std::string_view firstPlayer,
 }
 
 void TournamentStore::appendTeam(std::unique_ptr<TeamRecord> team) {
+    team->id_ = static_cast<std::uint32_t>(teamsById_.size());
+    team->teamsById_ = &teamsById_;
+    teamsById_.push_back(team.get());
     teams_.push_back(std::move(team));
     index_->addTeam(teams_.back().get());
 }
@@ -106,10 +109,10 @@ void TournamentStore::applyStoredGame(const GameRecord& game) {
     TeamRecord* second = findTeamMutable(game.team2Name);
     applyToTeams(game, first, second);
     if (first != nullptr) {
-        first->markOpponentPlayed(game.team2Name, 1);
+        markOpponentPlayed(*first, game.team2Name, 1);
     }
     if (second != nullptr) {
-        second->markOpponentPlayed(game.team1Name, 1);
+        markOpponentPlayed(*second, game.team1Name, 1);
     }
 }
 
@@ -155,6 +158,7 @@ SaveResult TournamentStore::saveFile(const std::string& path, std::string_view c
 void TournamentStore::clearAll() {
     players_.clear();
     teams_.clear();
+    teamsById_.clear();
     games_.clear();
     *index_ = NameIndex{};
 }

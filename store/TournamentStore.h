@@ -117,12 +117,20 @@ private:
     TeamRecord* findTeamMutable(std::string_view name);
     TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
     void appendTeam(std::unique_ptr<TeamRecord> team);
+    // Opponent lists: entries name teams by their number, found by name here.
+    bool hasOpponent(const TeamRecord& team, std::string_view name, std::size_t hash) const;
+    void addOpponent(TeamRecord& team, const TeamRecord& other);
+    // Sets the played mark of every entry of `team` whose team is named `name`.
+    void markOpponentPlayed(TeamRecord& team, std::string_view name, std::int32_t value);
+    void markOpponentPlayed(TeamRecord& team, std::string_view name, std::size_t hash,
+                            std::int32_t value);
     // Statistics and both played marks of a game already in `games`.
     void applyStoredGame(const GameRecord& game);
     void applyToTeams(const GameRecord& game, TeamRecord* first, TeamRecord* second);
     void splitTeamName(TeamRecord& team) const;
 
     std::vector<std::unique_ptr<TeamRecord>> teams_;
+    std::vector<TeamRecord*> teamsById_; // by TeamRecord::id_, in the order teams came
     std::vector<std::unique_ptr<std::string>> players_;
     std::vector<std::unique_ptr<GameRecord>> games_;
     std::unique_ptr<NameIndex> index_;

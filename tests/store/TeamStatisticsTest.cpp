@@ -74,7 +74,7 @@ TEST_F(Statistics, OpponentListsGrowInTheTeamsOrderAtEachRefresh) {
     for (const TeamRecord& team : store.teams()) {
         lists += team.teamName + ":";
         for (const OpponentEntry& entry : team.opponents())
-            lists += " " + entry.opponentName.substr(0, 2);
+            lists += " " + std::string(entry.opponentName.substr(0, 2));
         lists += "\n";
     }
     EXPECT_EQ(lists,
