@@ -36,6 +36,16 @@ TEST(NewTournament, OpensTheNextFolderLoadingWhatItHoldsWithItsImages) {
     EXPECT_EQ(t.store.players().size(), 1u);
     EXPECT_EQ(readBytes(t.dir.file("Tournament5/title.jpg")), "banner");
     EXPECT_EQ(readBytes(t.dir.file("Tournament5/back.jpg")), "default background");
+
+    // A link in the next folder is replaced, never written through to where it leads.
+    TempDir elsewhere;
+    writeBytes(elsewhere.file("precious"), "not an image");
+    fs::create_directory(t.dir.file("Tournament6"));
+    fs::create_symlink(elsewhere.file("precious"), t.dir.file("Tournament6/title.jpg"));
+    ASSERT_TRUE(startNextTournament(t.store, defaults.path()).ok());
+    EXPECT_EQ(readBytes(elsewhere.file("precious")), "not an image");
+    EXPECT_FALSE(fs::is_symlink(t.dir.file("Tournament6/title.jpg")));
+    EXPECT_EQ(readBytes(t.dir.file("Tournament6/title.jpg")), "banner");
 }
 
 TEST(NewTournament, AFailedFolderOrNumberLeavesThePreviousTournamentOpen) {

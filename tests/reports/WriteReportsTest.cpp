@@ -2,6 +2,8 @@
 // failures reported.
 #include "ReportFixture.h"
 
+#include <sys/stat.h>
+
 namespace corvane::testing {
 namespace {
 
@@ -61,6 +63,37 @@ TEST_F(Reports, AllPlayedShowsNoneAndAFailedPageIsReportedWithTheRestWritten) {
     EXPECT_EQ(outcome.failures[0].file(), store.filePath("tournament.html"));
     EXPECT_EQ(outcome.written.size(), 2u);
     EXPECT_EQ(pages().size(), 2u) << "no half-written file left behind";
+}
+
+// Teams whose pages would share a name keep their own page name when results
+// change their order, and a page keeps the permissions its owner gave it.
+TEST_F(Reports, EachTeamKeepsItsPageNameAndEachPageItsModeAcrossPublishes) {
+    addTeam("ann", "bob");
+    addTeam("Ann", "Bob");
+    addTeam("ANN", "BOB ");
+    const auto pageOf = [&](const std::string& team) {
+        for (const auto& [name, page] : pages())
+            if (name != "tournament.html" &&
+                page.find("> " + team + "</span>") != std::string::npos)
+                return name;
+        return std::string("none");
+    };
+    ASSERT_TRUE(writeReports(store).ok());
+    const std::vector<std::string> before{pageOf("ann &amp; bob"), pageOf("Ann &amp; Bob"),
+                                          pageOf("ANN &amp; BOB ")};
+    fs::permissions(store.filePath(before[1]), fs::perms(0644));
+    const mode_t previous = ::umask(077);
+    // The last team wins and leads; the first loses and trails.
+    addGame("ANN & BOB ", 200, "ann & bob", 100);
+    const ReportOutcome outcome = writeReports(store);
+    ::umask(previous);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(store.teams()[0].teamName, "ANN & BOB ");
+    EXPECT_EQ(
+        (std::vector{pageOf("ann &amp; bob"), pageOf("Ann &amp; Bob"), pageOf("ANN &amp; BOB ")}),
+        before);
+    EXPECT_EQ(pages().size(), 4u) << "no stale page left";
+    EXPECT_EQ(fs::status(store.filePath(before[1])).permissions(), fs::perms(0644));
 }
 
 } // namespace
