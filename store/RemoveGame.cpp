@@ -25,6 +25,24 @@ bool TournamentStore::removeGame(std::string_view gameLine) {
 }
 
 void TournamentStore::removeGameAt(std::size_t position) {
+    takeOutGame(position);
+    games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(position));
+}
+
+void TournamentStore::insertGameAt(std::size_t position, GameRecord game) {
+    position = std::min(position, games_.size());
+    games_.insert(games_.begin() + static_cast<std::ptrdiff_t>(position),
+                  std::make_unique<GameRecord>(std::move(game)));
+    applyStoredGame(*games_[position]);
+}
+
+void TournamentStore::replaceGameAt(std::size_t position, GameRecord game) {
+    takeOutGame(position);
+    *games_.at(position) = std::move(game);
+    applyStoredGame(*games_[position]);
+}
+
+void TournamentStore::takeOutGame(std::size_t position) {
     const GameRecord& game = *games_.at(position);
     // The two stay marked as having played while another game between them remains.
     const bool metAgain = std::any_of(games_.begin(), games_.end(), [&](const auto& other) {
@@ -39,7 +57,6 @@ void TournamentStore::removeGameAt(std::size_t position) {
         }
     }
     removeGameResult(game);
-    games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(position));
 }
 
 } // namespace corvane

@@ -60,6 +60,14 @@ public:
     bool removeGame(std::string_view gameLine);
     // The same for the game at `position` in `games`, which must exist.
     void removeGameAt(std::size_t position);
+    // Puts `game` at `position` (up to the number of games) as if it had been
+    // recorded there: what taking back a deletion needs.
+    void insertGameAt(std::size_t position, GameRecord game);
+    // Replaces the game at `position` in place: statistics and marks follow.
+    void replaceGameAt(std::size_t position, GameRecord game);
+    // Renames the player named `oldName`: its teams get their new names and the
+    // games naming them follow. False, and nothing changes, without such a player.
+    bool renamePlayer(std::string_view oldName, std::string newName);
 
     // Stable reorder of `teams` (the standings order); keeps the indexes right.
     void reorderTeams(const std::function<bool(const TeamRecord&, const TeamRecord&)>& before);
@@ -117,6 +125,8 @@ private:
     TeamRecord* findTeamMutable(std::string_view name);
     TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
     void appendTeam(std::unique_ptr<TeamRecord> team);
+    // Takes the game at `position` out of the statistics and the marks, leaving it in place.
+    void takeOutGame(std::size_t position);
     // Opponent lists: entries name teams by their number, found by name here.
     bool hasOpponent(const TeamRecord& team, std::string_view name, std::size_t hash) const;
     void addOpponent(TeamRecord& team, const TeamRecord& other);

@@ -1,0 +1,213 @@
+#include "history/Journal.h"
+
+#include "store/TextLines.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvane::history {
+
+namespace {
+
+constexpr char separator = '\t';
+constexpr std::string_view checkMark = "#";
+
+// FNV-1a of the line before its check field: a line torn by a crash, or
+// changed by hand, no longer matches it.
+std::string checkOf(std::string_view text) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    char digits[9];
+    const auto end = std::to_chars(digits, digits + 8, hash, 16).ptr;
+    std::string check(checkMark);
+    check.append(8 - static_cast<std::size_t>(end - digits), '0');
+    check.append(digits, end);
+    return check;
+}
+
+void appendEscaped(std::string& out, std::string_view field) {
+    for (const char c : field) {
+        switch (c) {
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+bool unescape(std::string_view field, std::string& out) {
+    out.clear();
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\') {
+            out += field[i];
+            continue;
+        }
+        if (++i == field.size()) {
+            return false;
+        }
+        switch (field[i]) {
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+// Writes all of `text`, or says why not.
+int writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string localTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char text[40];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+    // %z gives +0100; ISO 8601's extended form is +01:00.
+    std::string time = text;
+    if (time.size() >= 5) {
+        time.insert(time.size() - 2, ":");
+    }
+    return time;
+}
+
+std::string formatLine(const JournalLine& line) {
+    std::string out = line.time;
+    out += separator;
+    out += std::to_string(line.number);
+    out += separator;
+    out += line.action;
+    for (const std::string& field : line.fields) {
+        out += separator;
+        appendEscaped(out, field);
+    }
+    const std::string check = checkOf(out);
+    out += separator;
+    out += check;
+    return out;
+}
+
+bool parseLine(std::string_view text, JournalLine& line) {
+    const std::size_t lastTab = text.rfind(separator);
+    if (lastTab == std::string_view::npos ||
+        text.substr(lastTab + 1) != checkOf(text.substr(0, lastTab))) {
+        return false;
+    }
+    text = text.substr(0, lastTab);
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = text.find(separator, start);
+        parts.push_back(text.substr(start, tab - start));
+        if (tab == std::string_view::npos) {
+            break;
+        }
+        start = tab + 1;
+    }
+    if (parts.size() < 3 || parts[0].empty() || parts[2].empty()) {
+        return false;
+    }
+    const auto [end, error] =
+        std::from_chars(parts[1].data(), parts[1].data() + parts[1].size(), line.number);
+    if (error != std::errc{} || end != parts[1].data() + parts[1].size()) {
+        return false;
+    }
+    line.time = parts[0];
+    line.action = parts[2];
+    line.fields.assign(parts.size() - 3, std::string());
+    for (std::size_t i = 3; i < parts.size(); ++i) {
+        if (!unescape(parts[i], line.fields[i - 3])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+SaveResult appendLine(const std::string& path, const JournalLine& line) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return SaveResult::failure(path, std::strerror(errno));
+    }
+    std::string text;
+    // A line torn by a crash is ended first, so it costs only itself.
+    struct stat info {};
+    char last = '\n';
+    if (::fstat(fd, &info) == 0 && info.st_size > 0 &&
+        ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') {
+        text += '\n';
+    }
+    text += formatLine(line);
+    text += '\n';
+    int error = writeAll(fd, text);
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error == 0 ? SaveResult::success() : SaveResult::failure(path, std::strerror(error));
+}
+
+std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damaged) {
+    std::vector<JournalLine> lines;
+    damaged = 0;
+    const ReadResult read = forEachTextLine(path, [&](std::string_view text) {
+        if (text.empty()) {
+            return;
+        }
+        JournalLine line;
+        if (parseLine(text, line)) {
+            lines.push_back(std::move(line));
+        } else {
+            ++damaged;
+        }
+    });
+    if (read.refused()) {
+        ++damaged;
+    }
+    return lines;
+}
+
+} // namespace corvane::history

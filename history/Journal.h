@@ -1,0 +1,44 @@
+#pragma once
+// The tournament's journal: every confirmed change, one line each, appended to
+// journal.txt in the tournament folder and on the disk before the change is
+// reported done. A line holds the local time, a number, what was done and what
+// undoing it needs, tab-separated, so a person can read it and the program can
+// rebuild its undo history from it after a restart.
+#include "store/SaveResult.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane::history {
+
+inline constexpr std::string_view journalFileName = "journal.txt";
+
+struct JournalLine {
+    std::string time;         // local, ISO 8601 with the UTC offset
+    std::uint64_t number = 0; // increasing within the journal
+    std::string action;       // "save game", "undo", ...
+    std::vector<std::string> fields;
+};
+
+// "2026-12-07T21:34:05+01:00" for now, in the machine's time zone.
+std::string localTimeNow();
+
+// The text of a line, without its line end; tabs, line breaks and backslashes
+// inside fields are written as \t, \n, \r and \\. A check of the line ends it,
+// so a torn or edited line is known as one.
+std::string formatLine(const JournalLine& line);
+
+// The line read back; false for a line that is not one (torn, edited by hand).
+bool parseLine(std::string_view text, JournalLine& line);
+
+// Appends the line to the journal at `path`, starting a new line when the last
+// one was torn, and syncs it to the disk.
+SaveResult appendLine(const std::string& path, const JournalLine& line);
+
+// Every whole line of the journal at `path`, oldest first; damaged lines are
+// left out and counted in `damaged`. A missing journal has none.
+std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damaged);
+
+} // namespace corvane::history
