@@ -3,11 +3,13 @@
 #include "app/AboutDialog.h"
 #include "app/DataEntryDialogs.h"
 #include "app/DefaultImages.h"
+#include "app/EditMenu.h"
 #include "app/OpenCurrentTournament.h"
 #include "app/ViewResults.h"
 #include "lifecycle/ArchivedTournament.h"
 #include "lifecycle/NewTournament.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HistorySteps.h"
 #include "platform/KeyFilter.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
@@ -58,6 +60,7 @@ MainDialog::MainDialog(QWidget* parent)
     if (QAction* load = platform::command(*this, id::loadArchivedTournament)) {
         connect(load, &QAction::triggered, this, &MainDialog::OnLoadArchivedTournament);
     }
+    addEditMenu(*this);
     OnInitDialog();
 }
 
@@ -135,6 +138,7 @@ void MainDialog::OnStartNewTournament() {
     }
     if (store->noTournamentYet != 0) {
         if (platform::reportSave(this, startNextTournament(*store, defaultImages_))) {
+            platform::journalChange(this, "new tournament", {store->tournamentFolder});
             ShowButtons(true);
         }
         return;
@@ -146,6 +150,7 @@ void MainDialog::OnStartNewTournament() {
         return;
     }
     if (platform::reportSave(this, startNextTournament(*store, defaultImages_))) {
+        platform::journalChange(this, "new tournament", {store->tournamentFolder});
         platform::notify(this, QStringLiteral("A new tournament has been created"),
                          QStringLiteral("Success"));
     }
@@ -176,6 +181,7 @@ void MainDialog::OnLoadArchivedTournament() {
         platform::notify(this, QString::fromStdString(loaded.error), QStringLiteral("Error"));
         return;
     }
+    platform::journalChange(this, "load archived tournament", {store->tournamentFolder});
     platform::notify(this, QStringLiteral("Your archived tournament has been loaded"),
                      QStringLiteral("Success"));
     viewResults(this);

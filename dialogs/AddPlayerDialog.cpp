@@ -4,6 +4,7 @@
 #include "dialogs/ListFilling.h"
 #include "dialogs/NameRules.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HistorySteps.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
 #include "res/ids/AddPlayer.h"
@@ -59,7 +60,9 @@ void AddPlayerDialog::OnAdd() {
     store->addPlayer(name.toStdString());
     FillPlayerList();
     // A failed write leaves the player in the store and the list; say so.
-    platform::reportSave(this, store->writePlayers());
+    if (platform::reportSave(this, store->writePlayers())) {
+        platform::journalChange(this, "add player", {store->players().back()});
+    }
 }
 
 void AddPlayerDialog::OnClear() {

@@ -3,7 +3,9 @@
 #include "dialogs/DialogSetup.h"
 #include "dialogs/ListFilling.h"
 #include "dialogs/ScoreText.h"
+#include "history/ChangeHistory.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HistorySteps.h"
 #include "platform/ListBoxes.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <optional>
 #include <string>
 
@@ -69,6 +72,17 @@ GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
     connectButton(*this, id::remove, [this] { OnDelete(); });
     unselectWhenEdited(*team1_);
     unselectWhenEdited(*team2_);
+    // Undo and Redo of the game changes, as in the main window's Edit menu.
+    for (const bool redo : {false, true}) {
+        auto* shortcut = new QShortcut(redo ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
+                                            : QKeySequence(Qt::CTRL | Qt::Key_Z),
+                                       this);
+        connect(shortcut, &QShortcut::activated, this, [this, redo] {
+            if (platform::stepHistory(this, redo)) {
+                FillGameList();
+            }
+        });
+    }
     ResetInputs();
     // Filled once: the combos keep this order while the dialog is open, even
     // though publishing puts the store's teams into standings order.
@@ -125,7 +139,11 @@ void GameResultsDialog::RecordGame(const GameRecord& game) {
     ResetInputs();
     FillGameList();
     // A failed write leaves the game in the store and the list; say so.
-    platform::reportSave(this, store->writeGames());
+    if (platform::reportSave(this, store->writeGames())) {
+        platform::reportSave(
+            this, history::record(*store, history::savedGame(*store, store->games().size() - 1,
+                                                             store->games().back())));
+    }
     platform::viewResults(this);
 }
 
@@ -138,8 +156,15 @@ void GameResultsDialog::OnDelete() {
         if (!line.isEmpty() && store != nullptr) {
             // Each line is its game's own text, so it finds that game (the first
             // of any identical ones).
-            (void)store->removeGame(line.toStdString());
-            platform::reportSave(this, store->writeGames());
+            if (const auto position = store->findGame(line.toStdString())) {
+                const GameRecord game = store->games()[*position];
+                store->removeGameAt(*position);
+                if (platform::reportSave(this, store->writeGames())) {
+                    platform::reportSave(
+                        this,
+                        history::record(*store, history::deletedGame(*store, *position, game)));
+                }
+            }
         }
         ResetInputs();
         FillGameList();

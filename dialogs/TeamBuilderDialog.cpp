@@ -3,6 +3,7 @@
 #include "dialogs/DialogSetup.h"
 #include "dialogs/ListFilling.h"
 #include "platform/DialogTemplate.h"
+#include "platform/HistorySteps.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
 #include "res/ids/TeamBuilder.h"
@@ -64,7 +65,9 @@ void TeamBuilderDialog::BuildTeam(int firstRow, int secondRow) {
                          availablePlayers_->item(secondRow)->text().toStdString());
     teamList_->addItem(QString::fromStdString(team.teamName));
     // A failed write leaves the team in the store and the list; say so.
-    platform::reportSave(this, store->writeTeams());
+    if (platform::reportSave(this, store->writeTeams())) {
+        platform::journalChange(this, "build team", {team.teamName});
+    }
 }
 
 void TeamBuilderDialog::OnClear() {

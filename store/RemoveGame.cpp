@@ -13,15 +13,22 @@ bool sameTeams(const GameRecord& a, const GameRecord& b) {
 
 } // namespace
 
-bool TournamentStore::removeGame(std::string_view gameLine) {
+std::optional<std::size_t> TournamentStore::findGame(std::string_view gameLine) const {
     const auto found = std::find_if(games_.begin(), games_.end(), [&](const auto& game) {
         return namesEqual(formatGameLine(*game), gameLine);
     });
     if (found == games_.end()) {
-        return false;
+        return std::nullopt;
     }
-    removeGameAt(static_cast<std::size_t>(found - games_.begin()));
-    return true;
+    return static_cast<std::size_t>(found - games_.begin());
+}
+
+bool TournamentStore::removeGame(std::string_view gameLine) {
+    const std::optional<std::size_t> position = findGame(gameLine);
+    if (position) {
+        removeGameAt(*position);
+    }
+    return position.has_value();
 }
 
 void TournamentStore::removeGameAt(std::size_t position) {

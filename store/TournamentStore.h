@@ -58,6 +58,8 @@ public:
     // statistics, clears the two teams' played marks unless another game
     // between them remains, and destroys it. False if none matched.
     bool removeGame(std::string_view gameLine);
+    // The position of the first game whose game line is `gameLine`.
+    std::optional<std::size_t> findGame(std::string_view gameLine) const;
     // The same for the game at `position` in `games`, which must exist.
     void removeGameAt(std::size_t position);
     // Puts `game` at `position` (up to the number of games) as if it had been

@@ -11,6 +11,7 @@
 #include "store/TournamentStore.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -246,6 +247,42 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
               "Ann & Bob   (7, 2147483647)   -- vs --   Cy & Dee   (8, 0)");
     expectSaveError("games.txt", [&] { remove(0); });
     EXPECT_EQ(store().games().size(), 2u);
+}
+
+// Ctrl+Z takes back a saved or deleted game, Ctrl+Shift+Z does it again: the
+// list, games.txt and the pages follow each step, and so does the journal.
+TEST_F(GameResultsTest, UndoAndRedoTakeBackAndRepeatSavesAndDeletes) {
+    save(0, "120", 1, "150", true);
+    save(2, "90", 0, "50", true);
+    const QString first = "Cy & Dee   (120, 0)   -- vs --   Ann & Bob   (150, 0)";
+    const QString second = "Eve & Fay   (90, 0)   -- vs --   Cy & Dee   (50, 0)";
+    remove(0);
+    // Shortcuts go to the active window, as they do for the organiser.
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    const auto keys = [&](QKeyCombination combination) {
+        services.viewer.calls.clear();
+        QTest::keySequence(&dialog, QKeySequence(combination));
+        return services.viewer.calls.size() == 2; // published
+    };
+    const auto leader = [&] {
+        return read("tournament.html").find("Ann &amp; Bob") <
+               read("tournament.html").find("Cy &amp; Dee");
+    };
+    const QKeyCombination undo = Qt::CTRL | Qt::Key_Z, redo = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
+    ASSERT_TRUE(keys(undo)); // the delete
+    EXPECT_EQ(listTexts(dialog, id::completedGames), (QStringList{first, second}));
+    EXPECT_NE(read("games.txt").find("TEAM1_SCORE 120"), std::string::npos);
+    EXPECT_TRUE(leader());
+    ASSERT_TRUE(keys(undo) && keys(undo)); // both saves
+    EXPECT_TRUE(listTexts(dialog, id::completedGames).isEmpty());
+    EXPECT_EQ(read("games.txt"), "");
+    EXPECT_FALSE(keys(undo)) << "nothing left to take back";
+    EXPECT_EQ(takeBoxes().back(), "Notice: There is nothing to undo.");
+    ASSERT_TRUE(keys(redo));
+    EXPECT_EQ(listTexts(dialog, id::completedGames), QStringList{first});
+    EXPECT_TRUE(leader());
+    EXPECT_NE(read("journal.txt").find("\tredo\t"), std::string::npos);
 }
 
 } // namespace

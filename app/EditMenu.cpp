@@ -1,0 +1,42 @@
+#include "app/EditMenu.h"
+
+#include "platform/DialogTemplate.h"
+#include "platform/HistorySteps.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace corvane::app {
+
+void addEditMenu(QDialog& window) {
+    QMenuBar* bar = platform::templateMenuBar(window);
+    if (bar == nullptr) {
+        return;
+    }
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    QAction* undo = edit->addAction(QStringLiteral("Undo"));
+    QAction* redo = edit->addAction(QStringLiteral("Redo"));
+    undo->setObjectName(QStringLiteral("undo"));
+    redo->setObjectName(QStringLiteral("redo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // The window's own shortcuts, so they work while the menu is closed.
+    window.addAction(undo);
+    window.addAction(redo);
+    // The texts name the step, read from the journal when the menu opens.
+    const auto refresh = [undo, redo] {
+        undo->setText(platform::historyStepText(false));
+        redo->setText(platform::historyStepText(true));
+    };
+    QObject::connect(edit, &QMenu::aboutToShow, edit, refresh);
+    QObject::connect(undo, &QAction::triggered, &window,
+                     [&window] { platform::stepHistory(&window, false); });
+    QObject::connect(redo, &QAction::triggered, &window,
+                     [&window] { platform::stepHistory(&window, true); });
+    refresh();
+}
+
+} // namespace corvane::app
