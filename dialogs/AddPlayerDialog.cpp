@@ -3,6 +3,7 @@
 #include "dialogs/DialogSetup.h"
 #include "dialogs/ListFilling.h"
 #include "dialogs/NameRules.h"
+#include "dialogs/RenamePlayer.h"
 #include "platform/DialogTemplate.h"
 #include "platform/HistorySteps.h"
 #include "platform/SaveErrors.h"
@@ -26,6 +27,7 @@ AddPlayerDialog::AddPlayerDialog(QWidget* parent) : QDialog(parent) {
     playerList_ = platform::control<QListWidget>(*this, id::players);
     connectButton(*this, id::add, [this] { OnAdd(); });
     connectButton(*this, id::clear, [this] { OnClear(); });
+    installRenamePlayer(*this, *playerList_, [this] { FillPlayerList(); });
     FillPlayerList();
 }
 

@@ -1,6 +1,8 @@
 #include "dialogs/GameResultsDialog.h"
 
+#include "dialogs/CorrectGameDialog.h"
 #include "dialogs/DialogSetup.h"
+#include "dialogs/GameChecks.h"
 #include "dialogs/ListFilling.h"
 #include "dialogs/ScoreText.h"
 #include "history/ChangeHistory.h"
@@ -72,6 +74,7 @@ GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
     connectButton(*this, id::remove, [this] { OnDelete(); });
     unselectWhenEdited(*team1_);
     unselectWhenEdited(*team2_);
+    installCorrectGame(*this, *gameList_, [this] { FillGameList(); });
     // Undo and Redo of the game changes, as in the main window's Edit menu.
     for (const bool redo : {false, true}) {
         auto* shortcut = new QShortcut(redo ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
@@ -93,21 +96,11 @@ GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
 void GameResultsDialog::OnSave() {
     const int first = team1_->currentIndex();
     const int second = team2_->currentIndex();
-    if (first < 0 || second < 0) {
-        platform::notify(this, QStringLiteral("You must select a team from each drop down box."),
-                         QStringLiteral("Warning"));
-        return;
-    }
-    if (first == second) {
-        platform::notify(this, QStringLiteral("You have the same team selected twice!"),
-                         QStringLiteral("Error"));
-        clearSelection(*team2_);
-        return;
-    }
-    if (const int invalid = ValidateScores(); invalid != 0) {
-        platform::notify(
-            this, QStringLiteral("You have entered an invalid score for Team %1!").arg(invalid),
-            QStringLiteral("Error"));
+    if (const auto problem = checkGame(first, second, team1Score_->text(), team2Score_->text())) {
+        platform::notify(this, problem->text, problem->caption);
+        if (problem->sameTeam) {
+            clearSelection(*team2_);
+        }
         return;
     }
     if (!platform::askYesNo(this, QStringLiteral("Have you verified all information is correct?"),

@@ -7,6 +7,9 @@
 #include "reports/TeamPage.h"
 #include "store/AtomicFile.h"
 
+#include <filesystem>
+#include <unordered_set>
+
 namespace corvane {
 
 namespace {
@@ -69,6 +72,15 @@ ReportOutcome writeReports(TournamentStore& store) {
         appendTeamPage(page, team, gamesByTeam.gamesOf(team.teamName), owner ? *owner : team);
         publish(outcome, store.filePath(pageNames[i]), page);
     }
+    // A page whose team is gone would show stale figures at an old address.
+    const std::unordered_set<std::string> current(pageNames.begin(), pageNames.end());
+    for (const std::string& old : store.publishedPages) {
+        if (!current.contains(old)) {
+            std::error_code ignored;
+            std::filesystem::remove(store.filePath(old), ignored);
+        }
+    }
+    store.publishedPages = pageNames;
     return outcome;
 }
 

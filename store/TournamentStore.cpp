@@ -160,6 +160,7 @@ void TournamentStore::clearAll() {
     teams_.clear();
     teamsById_.clear();
     games_.clear();
+    publishedPages.clear();
     *index_ = NameIndex{};
 }
 

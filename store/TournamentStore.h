@@ -38,6 +38,9 @@ public:
     RecordList<GameRecord> games() const { return RecordList<GameRecord>(games_); }
 
     std::string workingDirectory;
+    // The team pages the last publish wrote, so the next removes those of
+    // names that are gone (a renamed team's old page).
+    std::vector<std::string> publishedPages;
     std::string tournamentFolder;
     std::int32_t tournamentNumber = 0;
     bool noTournamentYet = true;

@@ -4,6 +4,7 @@
 #include "dialogs/AddPlayerDialog.h"
 #include "dialogs/GameResultsDialog.h"
 #include "dialogs/TeamBuilderDialog.h"
+#include "history/ChangeHistory.h"
 #include "platform/DialogTemplate.h"
 #include "res/ids/AddPlayer.h"
 #include "res/ids/GameResults.h"
@@ -283,6 +284,83 @@ TEST_F(GameResultsTest, UndoAndRedoTakeBackAndRepeatSavesAndDeletes) {
     EXPECT_EQ(listTexts(dialog, id::completedGames), QStringList{first});
     EXPECT_TRUE(leader());
     EXPECT_NE(read("journal.txt").find("\tredo\t"), std::string::npos);
+}
+
+// F2 on a saved game opens it, checked as Save checks; OK replaces it in place.
+TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
+    save(0, "120", 1, "150", true);
+    save(2, "90", 0, "50", true);
+    games->setCurrentRow(0);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    games->setFocus();
+    // Typed as the organiser would: the wrong score first, then a good one.
+    std::vector<QString> typed{"1801", "200"};
+    services.dialogs.answer = [&](QDialog& correct) {
+        auto* score = correct.findChildren<QLineEdit*>().value(0);
+        for (const QString& text : typed) {
+            score->setText(text);
+            for (QAbstractButton* b : correct.findChildren<QAbstractButton*>())
+                if (b->text().contains("OK"))
+                    b->click();
+        }
+        return correct.result();
+    };
+    QTest::keyClick(games, Qt::Key_F2);
+    EXPECT_EQ(services.dialogs.runs.back().first, "Correct Game");
+    EXPECT_EQ(takeBoxes().back(), "Error: You have entered an invalid score for Team 1!");
+    EXPECT_EQ(listTexts(dialog, id::completedGames),
+              (QStringList{"Cy & Dee   (200, 0)   -- vs --   Ann & Bob   (150, 0)",
+                           "Eve & Fay   (90, 0)   -- vs --   Cy & Dee   (50, 0)"}));
+    EXPECT_EQ(games->currentRow(), 0);
+    EXPECT_NE(read("games.txt").find("TEAM1_SCORE 200"), std::string::npos);
+    EXPECT_EQ(store().findTeam("Cy & Dee")->wins, 1);
+    EXPECT_NE(read("CyDee.html").find(">200</span>"), std::string::npos);
+    EXPECT_EQ(history::undoLabel(store()), "Correct Game Cy & Dee vs Ann & Bob");
+}
+
+// A misspelled player is renamed from the list: teams, games, pages follow,
+// the old page goes, and the name is checked as a new one is.
+TEST_F(DialogsTest, RenamingAPlayerFollowsThroughTeamsGamesAndPages) {
+    for (const char* name : {"Zo", "Co", "Ann", "Bob"})
+        store().addPlayer(name);
+    readTeams("TEAM Zo & Co\nTEAM Ann & Bob\n");
+    store().recordGame(GameRecord{150, 120, 0, 0, "Zo & Co", "Ann & Bob"});
+    ASSERT_TRUE(store().writeGames().ok());
+    AddPlayerDialog dialog;
+    auto* list = platform::control<QListWidget>(dialog, ids::addPlayer::players);
+    QString answer;
+    services.dialogs.answer = [&](QDialog& ask) {
+        ask.findChild<QLineEdit*>()->setText(answer);
+        return int(QDialog::Accepted);
+    };
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    list->setFocus();
+    const auto rename = [&](const QString& from, const QString& to) {
+        answer = to;
+        list->setCurrentItem(list->findItems(from, Qt::MatchExactly).value(0));
+        QTest::keyClick(list, Qt::Key_F2);
+    };
+    platform::services().publisher->viewResults(&dialog);
+    EXPECT_FALSE(read("ZoCo.html").empty());
+    rename("Zo", "ann");
+    rename("Zo", "Z\no");
+    EXPECT_EQ(takeBoxes(), (QStringList{"Notice: Name already exists in list!",
+                                        "Notice: Names cannot contain line breaks or other "
+                                        "control characters!"}));
+    rename("Zo", "Zoë");
+    EXPECT_TRUE(takeBoxes().isEmpty());
+    EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{"Ann", "Bob", "Co", "Zoë"}));
+    EXPECT_EQ(read("players.txt"), "PLAYER Zoë\nPLAYER Co\nPLAYER Ann\nPLAYER Bob\n");
+    EXPECT_EQ(read("teams.txt").find("Zo &"), std::string::npos);
+    EXPECT_NE(read("games.txt").find("TEAM1_NAME Zoë & Co"), std::string::npos);
+    EXPECT_TRUE(read("ZoCo.html").empty()) << "the old page is gone";
+    EXPECT_NE(read("ZoëCo.html").find("Zoë &amp; Co"), std::string::npos);
+    EXPECT_EQ(store().findTeam("Ann & Bob")->opponents()[0].opponentName, "Zoë & Co");
+    // Taken back from the Edit menu's history, the old name returns everywhere.
+    ASSERT_TRUE(history::undo(store()).done);
+    EXPECT_NE(read("games.txt").find("TEAM1_NAME Zo & Co"), std::string::npos);
 }
 
 } // namespace

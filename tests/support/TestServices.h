@@ -63,12 +63,14 @@ struct FakeViewerLauncher final : platform::ViewerLauncher {
     }
 };
 
-// Runs no modal loop: records the caption and owner of each dialog run.
+// Runs no modal loop: records the caption and owner of each dialog run, and
+// answers it as `answer` says (Rejected without one), as a person would.
 struct FakeDialogRunner final : platform::DialogRunner {
     std::vector<std::pair<QString, QWidget*>> runs;
+    std::function<int(QDialog&)> answer;
     int run(QDialog& dialog) override {
         runs.emplace_back(dialog.windowTitle(), dialog.parentWidget());
-        return QDialog::Rejected;
+        return answer ? answer(dialog) : QDialog::Rejected;
     }
 };
 

@@ -1,0 +1,114 @@
+#include "dialogs/CorrectGameDialog.h"
+
+#include "dialogs/GameChecks.h"
+#include "dialogs/ListActions.h"
+#include "dialogs/ScoreText.h"
+#include "history/ChangeHistory.h"
+#include "platform/SaveErrors.h"
+#include "platform/Services.h"
+#include "store/TournamentStore.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace corvane::dialogs {
+
+namespace {
+
+constexpr int flagChoices = 5; // 0 to 4, as the Game Results dialog offers
+
+QComboBox* teamBox(const TournamentStore& store, const std::string& chosen, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    for (const TeamRecord& team : store.teams()) {
+        box->addItem(QString::fromStdString(team.teamName));
+    }
+    box->setCurrentIndex(box->findText(QString::fromStdString(chosen)));
+    return box;
+}
+
+QComboBox* flagsBox(std::int32_t flags, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    for (int i = 0; i < flagChoices; ++i) {
+        box->addItem(QString::number(i));
+    }
+    box->setCurrentText(QString::number(flags));
+    return box;
+}
+
+} // namespace
+
+CorrectGameDialog::CorrectGameDialog(const GameRecord& game, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Correct Game"));
+    const TournamentStore& store = *TournamentStore::instance;
+    team1_ = teamBox(store, game.team1Name, this);
+    team2_ = teamBox(store, game.team2Name, this);
+    score1_ = new QLineEdit(QString::number(game.team1Score), this);
+    score2_ = new QLineEdit(QString::number(game.team2Score), this);
+    flags1_ = flagsBox(game.team1Flags, this);
+    flags2_ = flagsBox(game.team2Flags, this);
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("Team &1:"), team1_);
+    form->addRow(QStringLiteral("&Score:"), score1_);
+    form->addRow(QStringLiteral("&Flags Given:"), flags1_);
+    form->addRow(QStringLiteral("Team &2:"), team2_);
+    form->addRow(QStringLiteral("S&core:"), score2_);
+    form->addRow(QStringLiteral("Fl&ags Given:"), flags2_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CorrectGameDialog::OnOk);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void CorrectGameDialog::OnOk() {
+    if (const auto problem = checkGame(team1_->currentIndex(), team2_->currentIndex(),
+                                       score1_->text(), score2_->text())) {
+        platform::notify(this, problem->text, problem->caption);
+        return;
+    }
+    accept();
+}
+
+GameRecord CorrectGameDialog::ReadGame() const {
+    GameRecord game;
+    game.team1Name = team1_->currentText().toStdString();
+    game.team2Name = team2_->currentText().toStdString();
+    game.team1Score = readScore(score1_->text().toStdString()).value_or(0);
+    game.team2Score = readScore(score2_->text().toStdString()).value_or(0);
+    game.team1Flags = readFlags(flags1_->currentText().toStdString());
+    game.team2Flags = readFlags(flags2_->currentText().toStdString());
+    return game;
+}
+
+void installCorrectGame(QDialog& owner, QListWidget& games, std::function<void()> refill) {
+    addListAction(games, QStringLiteral("&Correct Game..."), QKeySequence(Qt::Key_F2),
+                  [&owner, &games, refill = std::move(refill)](int row) {
+                      // The list shows the games in the store's order, a line each.
+                      TournamentStore* store = TournamentStore::instance;
+                      const auto position = static_cast<std::size_t>(row);
+                      if (store == nullptr || position >= store->games().size()) {
+                          return;
+                      }
+                      const GameRecord before = store->games()[position];
+                      CorrectGameDialog dialog(before, &owner);
+                      if (platform::runModal(dialog) != QDialog::Accepted) {
+                          return;
+                      }
+                      const GameRecord after = dialog.ReadGame();
+                      store->replaceGameAt(position, after);
+                      if (platform::reportSave(&owner, store->writeGames())) {
+                          platform::reportSave(
+                              &owner,
+                              history::record(
+                                  *store, history::correctedGame(*store, position, before, after)));
+                      }
+                      refill();
+                      games.setCurrentRow(row);
+                      platform::viewResults(&owner);
+                  });
+}
+
+} // namespace corvane::dialogs
