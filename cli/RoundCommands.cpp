@@ -53,7 +53,7 @@ template <RoundText text> CliAction defineRounds(CLI::App& command) {
 
 const CliCommand pairingsCommand{
     "pairings", "Print the best next round of the current tournament as CSV",
-    "Pairs every team with one other: first the fewest teams that have met before,\n"
+    "Pairs every team with one other: first the fewest pairs that have met before,\n"
     "then the smallest sum of the gaps between the places of the two teams of a\n"
     "table, then the bye (odd counts) for the lowest-placed team possible.\n"
     "Prints 'Table,Team 1,Team 2' and a row per table, the bye last as\n"
