@@ -4,6 +4,7 @@
 #include "app/DataEntryDialogs.h"
 #include "app/DefaultImages.h"
 #include "app/OpenCurrentTournament.h"
+#include "app/RoundsMenu.h"
 #include "app/ViewResults.h"
 #include "lifecycle/ArchivedTournament.h"
 #include "lifecycle/NewTournament.h"
@@ -58,6 +59,7 @@ MainDialog::MainDialog(QWidget* parent)
     if (QAction* load = platform::command(*this, id::loadArchivedTournament)) {
         connect(load, &QAction::triggered, this, &MainDialog::OnLoadArchivedTournament);
     }
+    addRoundsMenu(*this);
     OnInitDialog();
 }
 

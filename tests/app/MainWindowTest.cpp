@@ -5,6 +5,7 @@
 #include "TestServices.h"
 #include "app/MainDialog.h"
 #include "platform/DialogTemplate.h"
+#include "res/ids/Rounds.h"
 #include "store/TournamentStore.h"
 
 #include <QAction>
@@ -145,9 +146,9 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     for (int button : {id::addPlayer, id::teamBuilder, id::enterGameResults})
         click(button);
     const QList<QAction*> menus = platform::templateMenuBar(*window)->actions();
-    ASSERT_EQ(menus.size(), 2);
-    QAction* about = menus[1]->menu()->actions().value(0);
-    ASSERT_TRUE(menus[1]->text() == "&Help" && about &&
+    ASSERT_EQ(menus.size(), 3); // Tournament, Rounds, Help
+    QAction* about = menus[2]->menu()->actions().value(0);
+    ASSERT_TRUE(menus[2]->text() == "&Help" && about &&
                 about->text() == "&About Corvane Tournament Software...");
     about->trigger();
     QWidget* const w = window.get();
@@ -173,6 +174,24 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     EXPECT_EQ(shown()[0].owner, window.get());
     EXPECT_TRUE(shown()[0].text.contains("tournament.html"));
     EXPECT_EQ(services.viewer.calls.back(), "start " + page);
+}
+
+TEST_F(MainWindowTest, TheRoundsMenuOpensTheNextRoundAndScheduleWindowsOverTheMainWindow) {
+    current(1);
+    open();
+    const QList<QAction*> menus = platform::templateMenuBar(*window)->actions();
+    ASSERT_GE(menus.size(), 2);
+    EXPECT_EQ(menus[1]->text(), "&Rounds");
+    QStringList items;
+    for (const QAction* item : menus[1]->menu()->actions())
+        items << item->text();
+    EXPECT_EQ(items, (QStringList{"&Next Round...", "&Schedule..."}));
+    trigger(ids::rounds::nextRoundCommand);
+    trigger(ids::rounds::scheduleCommand);
+    EXPECT_EQ(services.dialogs.runs,
+              (Runs{{"Next Round", window.get()}, {"Schedule", window.get()}}));
+    EXPECT_TRUE(shown().empty());
+    EXPECT_TRUE(services.viewer.calls.empty()) << "opening a window writes and shows nothing";
 }
 
 } // namespace
