@@ -29,7 +29,7 @@ void appendPageHead(std::string& out, PageKind kind) {
         page.line(".sheet th {font-family: Arial, Helvetica, sans-serif; font-weight: bold; "
                   "font-size: 12px; background-color: #FFCC66; text-align: left; }")
             .line(".sheet td {font-family: Arial, Helvetica, sans-serif; font-size: 12px; "
-                  "height: 25px; }")
+                  "height: 30px; }")
             .line(".sheet {page-break-inside: avoid; empty-cells: show; }")
             .line("@media print { body { background-image: none; } }");
     }

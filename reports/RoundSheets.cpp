@@ -15,7 +15,7 @@ constexpr int sheetColumns = 7;
 
 void openTable(PageText& page, int round) {
     page.line("<table class=\"sheet\" width=\"800\" border=\"1\" align=\"center\" "
-              "cellpadding=\"4\" cellspacing=\"0\">");
+              "cellpadding=\"6\" cellspacing=\"0\">");
     if (round > 0) {
         page.text("<tr><th colspan=\"7\">Round ").number(round).line("</th></tr>");
     }

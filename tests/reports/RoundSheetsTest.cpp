@@ -28,7 +28,7 @@ std::string titled(const std::string& title) {
 }
 
 const std::string tableStart =
-    "<table class=\"sheet\" width=\"800\" border=\"1\" align=\"center\" cellpadding=\"4\" "
+    "<table class=\"sheet\" width=\"800\" border=\"1\" align=\"center\" cellpadding=\"6\" "
     "cellspacing=\"0\">\n";
 const std::string columns =
     "<tr><th width=\"50\">Table</th><th width=\"250\">Team 1</th><th width=\"60\">Score</th><th "
