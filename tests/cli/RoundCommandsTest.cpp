@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 #include <map>
-#include <set>
 #include <sstream>
 
 namespace corvane::testing {
@@ -50,41 +49,18 @@ std::map<std::string, std::string> snapshot(const std::string& folder) {
     return files;
 }
 
-// The fields of one CSV line, quotes undone.
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> out(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"')
-            out.back() += line[++i];
-        else if (line[i] == '"')
-            quoted = !quoted;
-        else if (line[i] == ',' && !quoted)
-            out.emplace_back();
-        else
-            out.back() += line[i];
-    }
-    return out;
-}
-
-std::vector<std::vector<std::string>> rows(const std::string& csv) {
-    std::vector<std::vector<std::string>> all;
-    for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2)
-        all.push_back(fields(csv.substr(at, end - at)));
-    return all;
-}
-
-// Places: Cid & Dee and "Eve & Fay" won, Ivy's team has not played, Gus & Hal
-// and Ann & Bob lost; Cid & Dee met Ann & Bob, Eve & Fay met Gus & Hal.
+// Places: Cid & Dee and Eve & Fay (named in other letter case) won, Ivy's team
+// has not played, Gus & Hal and Ann & Bob lost; Cid & Dee met Ann & Bob, and
+// Eve & Fay met Gus & Hal.
 const std::string fiveTeams = "TEAM Ann & Bob\nTEAM Cid & Dee\nTEAM Eve & Fay\nTEAM Gus & Hal\n"
                               "TEAM Ivy, Jo & \"Kim\"\n";
 const std::string twoGames =
     game("Ann & Bob", 120, "Cid & Dee", 150) + game("eve & fay", 100, "Gus & Hal", 90);
 
-// `command` run on the five teams, which it must leave as they were.
-Outcome onFiveTeams(const std::string& command) {
+// `command` run on a tournament of `teams` and `games`, which it must leave as they were.
+Outcome runOn(const std::string& command, const std::string& teams, const std::string& games) {
     TempDir dir;
-    const std::string club = tournament(dir, "club", fiveTeams, twoGames);
+    const std::string club = tournament(dir, "club", teams, games);
     const auto before = snapshot(club);
     Outcome run = cli({command, club});
     EXPECT_EQ(snapshot(club), before) << "no file written";
@@ -92,7 +68,7 @@ Outcome onFiveTeams(const std::string& command) {
 }
 
 TEST(RoundCommands, PairingsPrintsTheBestRoundWithTheByeLastAndWritesNothing) {
-    const Outcome run = onFiveTeams("pairings");
+    const Outcome run = runOn("pairings", fiveTeams, twoGames);
     EXPECT_EQ(run.status, cliOk) << run.err;
     EXPECT_EQ(run.out, "Table,Team 1,Team 2\r\n"
                        "1,Cid & Dee,Eve & Fay\r\n"
@@ -102,48 +78,12 @@ TEST(RoundCommands, PairingsPrintsTheBestRoundWithTheByeLastAndWritesNothing) {
 }
 
 TEST(RoundCommands, ScheduleWithoutGamesIsTheFullRoundRobin) {
-    TempDir dir;
-    const std::string club = tournament(dir, "club", "TEAM A & B\nTEAM C & D\nTEAM E & F\n");
-    const Outcome run = cli({"schedule", club});
+    const Outcome run = runOn("schedule", "TEAM A & B\nTEAM C & D\nTEAM E & F\n", "");
     EXPECT_EQ(run.status, cliOk) << run.err;
     EXPECT_EQ(run.out, "Round,Table,Team 1,Team 2\r\n"
                        "1,1,C & D,E & F\r\n1,Bye,A & B,\r\n"
                        "2,1,A & B,E & F\r\n2,Bye,C & D,\r\n"
                        "3,1,A & B,C & D\r\n3,Bye,E & F,\r\n");
-}
-
-TEST(RoundCommands, ScheduleHoldsEveryPairNotMetOnceAndNoTeamTwiceInARound) {
-    const Outcome run = onFiveTeams("schedule");
-    ASSERT_EQ(run.status, cliOk) << run.err;
-    const auto lines = rows(run.out);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], (std::vector<std::string>{"Round", "Table", "Team 1", "Team 2"}));
-    std::set<std::set<std::string>> pairs;
-    std::map<std::string, std::set<std::string>> seenInRound; // round: teams seen
-    int rounds = 0;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const auto& row = lines[i];
-        ASSERT_EQ(row.size(), 4u) << run.out;
-        rounds = std::max(rounds, std::stoi(row[0]));
-        auto& seen = seenInRound[row[0]];
-        EXPECT_TRUE(seen.insert(row[2]).second) << row[2] << " twice in round " << row[0];
-        if (row[1] == "Bye") {
-            EXPECT_EQ(row[3], "");
-            continue;
-        }
-        EXPECT_TRUE(seen.insert(row[3]).second) << row[3] << " twice in round " << row[0];
-        EXPECT_TRUE(pairs.insert({row[2], row[3]}).second) << row[2] << " v " << row[3];
-    }
-    const std::set<std::set<std::string>> met = {{"Cid & Dee", "Ann & Bob"},
-                                                 {"Eve & Fay", "Gus & Hal"}};
-    for (const auto& pair : met)
-        EXPECT_FALSE(pairs.contains(pair));
-    EXPECT_EQ(pairs.size(), 10u - met.size());
-    for (const auto& [round, seen] : seenInRound)
-        EXPECT_EQ(seen.size(), 5u) << "every team is at a table or has a bye in round " << round;
-    // Ivy's team has 4 pairs left, two tables a round take 8 pairs in 4 rounds.
-    EXPECT_GE(rounds, 4);
-    EXPECT_LE(rounds, 5);
 }
 
 TEST(RoundCommands, NoTournamentAnUnreadableFileOrAWrongCommandLine) {
