@@ -8,23 +8,27 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <initializer_list>
 
 namespace corvane::dialogs {
 namespace {
 
 namespace id = ids::rounds;
 
+// Room in each team list for a long team name and its place.
+constexpr int teamComboCharacters = 24;
+
 QComboBox* addTeamCombo(QWidget& window, QHBoxLayout& row, int controlId) {
     auto* combo = new QComboBox(&window);
     combo->setObjectName(QString::number(controlId));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(24);
+    combo->setMinimumContentsLength(teamComboCharacters);
     row.addWidget(combo, 1);
     return combo;
 }
 
-// "3 teams have met before" and the like, with the proposal's count beside it
-// once the organiser's changes differ from it.
+// "2 tables seat teams that have met before" and the like, with the
+// proposal's count beside it once the organiser's swaps have changed it.
 QString repeatsText(int repeats, int proposed) {
     QString text =
         repeats == 0 ? QStringLiteral("No table seats teams that have met before.")
