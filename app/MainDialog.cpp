@@ -5,6 +5,7 @@
 #include "app/DefaultImages.h"
 #include "app/EditMenu.h"
 #include "app/OpenCurrentTournament.h"
+#include "app/RoundsMenu.h"
 #include "app/ViewResults.h"
 #include "lifecycle/ArchivedTournament.h"
 #include "lifecycle/NewTournament.h"
@@ -61,6 +62,7 @@ MainDialog::MainDialog(QWidget* parent)
         connect(load, &QAction::triggered, this, &MainDialog::OnLoadArchivedTournament);
     }
     addEditMenu(*this);
+    addRoundsMenu(*this);
     OnInitDialog();
 }
 

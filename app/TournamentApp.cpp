@@ -20,8 +20,9 @@ int TournamentApp::run(int argc, char** argv) {
     const auto messages = platform::makeQtMessageBoxes();
     const auto files = platform::makeQtFileDialogs();
     const auto viewer = platform::makeSystemViewerLauncher();
-    platform::services() = {messages.get(), files.get(), viewer.get(), nullptr,
-                            &resultsPublisher()};
+    const auto printer = platform::makeQtSheetPrinter();
+    platform::services() = {messages.get(), files.get(),         viewer.get(),
+                            nullptr,        &resultsPublisher(), printer.get()};
     QString refusal;
     const auto lock = platform::TournamentLock::acquire(QDir::currentPath(), refusal);
     if (!lock) {

@@ -1,6 +1,7 @@
 #include "cli/CliApp.h"
 
 #include "cli/PublishCommand.h"
+#include "cli/RoundCommands.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -20,7 +21,7 @@ constexpr const char* cliFooter =
 
 // Every subcommand, in the order corvane-cli --help lists them. A new one is a
 // file of its own and one entry here.
-const CliCommand* const commands[] = {&publishCommand};
+const CliCommand* const commands[] = {&publishCommand, &pairingsCommand, &scheduleCommand};
 
 // Usage first, as command-line tools print it, then the description and the rest.
 class UsageFirstFormat : public CLI::Formatter {

@@ -1,10 +1,12 @@
 #pragma once
 // The platform services the windows use. main() installs the real ones;
-// tests install scripted message boxes, a fake file dialog and a fake viewer.
+// tests install scripted message boxes, a fake file dialog, a fake viewer and
+// a printer that prints nothing.
 #include "platform/DialogRunner.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Publisher.h"
+#include "platform/SheetPrinter.h"
 #include "platform/ViewerLauncher.h"
 
 namespace corvane::platform {
@@ -15,6 +17,7 @@ struct Services {
     ViewerLauncher* viewer = nullptr;
     DialogRunner* dialogs = nullptr; // null: dialogs run with QDialog::exec
     Publisher* publisher = nullptr;
+    SheetPrinter* printer = nullptr;
 };
 
 Services& services();

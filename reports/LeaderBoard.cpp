@@ -11,15 +11,8 @@ namespace corvane {
 namespace {
 
 void appendTitleAndHeader(PageText& page) {
-    page.line("<table width=\"900\" border=\"0\" align=\"center\" cellpadding=\"0\" "
-              "cellspacing=\"0\">")
-        .line("<tr>")
-        .line(
-            "<td><div align=\"center\"><span class=\"style26\"><span class=\"style25\">Tournament "
-            "Results</span></span><span class=\"style24\"><br>")
-        .line("<span class=\"style27\"> Leader Board</span></span><br>")
-        .line("</div></td></tr></table><br>")
-        .line("<table width=\"980\" border=\"0\" align=\"center\" cellpadding=\"0\" "
+    appendTitleBlock(page, "Leader Board");
+    page.line("<table width=\"980\" border=\"0\" align=\"center\" cellpadding=\"0\" "
               "cellspacing=\"0\">")
         .line("<tr>")
         .line("<td height=\"30\" width=\"45\" bgcolor=\"#FFCC66\"><span "

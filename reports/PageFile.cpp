@@ -32,4 +32,20 @@ SaveResult replacePage(const std::string& path, std::string_view contents) {
     return page.commit();
 }
 
+SaveResult replaceTextPage(const std::string& path, const std::string& page) {
+#ifdef _WIN32
+    std::string bytes;
+    bytes.reserve(page.size() + page.size() / 16);
+    for (const char c : page) {
+        if (c == '\n') {
+            bytes += '\r';
+        }
+        bytes += c;
+    }
+    return replacePage(path, bytes);
+#else
+    return replacePage(path, page);
+#endif
+}
+
 } // namespace corvane

@@ -17,4 +17,8 @@ namespace corvane {
 // make publishing a large tournament take many times as long.
 SaveResult replacePage(const std::string& path, std::string_view contents);
 
+// The same for a page built with "\n" line breaks, written as a text file of
+// the system (CR LF on Windows).
+SaveResult replaceTextPage(const std::string& path, const std::string& page);
+
 } // namespace corvane

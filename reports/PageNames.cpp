@@ -93,7 +93,11 @@ std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams) {
     std::vector<std::string> names;
     std::unordered_set<std::string> taken;
     taken.reserve(teams.size() * 2 + 1);
-    taken.insert(foldName(leaderBoardFileName));
+    // Pages of the folder that are not team pages keep their names.
+    for (const std::string_view reserved :
+         {leaderBoardFileName, nextRoundFileName, scheduleFileName}) {
+        taken.insert(foldName(reserved));
+    }
     // Per folded stem, the next suffix to try: each taken name is stepped over
     // at most once, so many equal names cost linear time.
     std::unordered_map<std::string, int> nextSuffix;

@@ -9,6 +9,9 @@
 namespace corvane {
 
 inline constexpr std::string_view leaderBoardFileName = "tournament.html";
+// The round sheets: the next round's tables and the schedule of the pairs still to meet.
+inline constexpr std::string_view nextRoundFileName = "next-round.html";
+inline constexpr std::string_view scheduleFileName = "schedule.html";
 
 // The longest stem a team page name keeps, in bytes: with a collision suffix
 // and ".html" the name stays well inside the 255 bytes file systems take.
@@ -21,9 +24,9 @@ std::string teamPageName(const TeamRecord& team);
 
 // The page name of every team, in the order of `teams`: each its teamPageName,
 // except that a name already taken (ignoring letter case, since some file
-// systems do), including by the leader board, gets the first free suffix
-// "-2", "-3", ... Names are taken in the order of the exact team names, so the
-// same teams get the same names in any order.
+// systems do), including by the leader board and the round sheets, gets the
+// first free suffix "-2", "-3", ... Names are taken in the order of the exact
+// team names, so the same teams get the same names in any order.
 std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams);
 
 } // namespace corvane

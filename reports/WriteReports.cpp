@@ -14,25 +14,8 @@ namespace corvane {
 
 namespace {
 
-// Pages are built with "\n" line breaks and written as text files.
-SaveResult writePage(const std::string& path, const std::string& page) {
-#ifdef _WIN32
-    std::string bytes;
-    bytes.reserve(page.size() + page.size() / 16);
-    for (const char c : page) {
-        if (c == '\n') {
-            bytes += '\r';
-        }
-        bytes += c;
-    }
-    return replacePage(path, bytes);
-#else
-    return replacePage(path, page);
-#endif
-}
-
 void publish(ReportOutcome& outcome, const std::string& path, const std::string& page) {
-    SaveResult saved = writePage(path, page);
+    SaveResult saved = replaceTextPage(path, page);
     if (saved.ok()) {
         outcome.written.push_back(path);
     } else {
@@ -42,14 +25,20 @@ void publish(ReportOutcome& outcome, const std::string& path, const std::string&
 
 } // namespace
 
-ReportOutcome writeReports(TournamentStore& store) {
-    ReportOutcome outcome;
+SaveResult pageAllowed(const TournamentStore& store, const std::string& path) {
     // Pages of a tournament not read whole would show wrong figures.
     if (const std::optional<ReadResult> refused = store.refusedRead()) {
-        outcome.failures.push_back(
-            SaveResult::failure(store.filePath(leaderBoardFileName),
-                                refused->file() + " could not be read, so no page is written (" +
-                                    refused->reason() + ")"));
+        return SaveResult::failure(path, refused->file() +
+                                             " could not be read, so no page is written (" +
+                                             refused->reason() + ")");
+    }
+    return SaveResult::success();
+}
+
+ReportOutcome writeReports(TournamentStore& store) {
+    ReportOutcome outcome;
+    if (SaveResult allowed = pageAllowed(store, store.filePath(leaderBoardFileName)); !allowed) {
+        outcome.failures.push_back(std::move(allowed));
         return outcome;
     }
     // Without teams there is nothing to rank; an earlier leader board stays.

@@ -21,4 +21,9 @@ struct ReportOutcome {
 // still written. Without teams nothing is written.
 [[nodiscard]] ReportOutcome writeReports(TournamentStore& store);
 
+// Success when pages of the store's tournament may be written, the page at
+// `path` among them; a failure for that page while a file of the tournament
+// could not be read whole.
+SaveResult pageAllowed(const TournamentStore& store, const std::string& path);
+
 } // namespace corvane

@@ -5,6 +5,7 @@
 #include "TestServices.h"
 #include "app/MainDialog.h"
 #include "platform/DialogTemplate.h"
+#include "res/ids/Rounds.h"
 #include "store/TournamentStore.h"
 
 #include <QAction>
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
             about = menu->menu()->actions().value(0);
     }
     EXPECT_EQ(menus.front(), "Tournament") << "the first menu is the tournament's";
-    EXPECT_TRUE(menus.contains("&Edit"));
+    EXPECT_TRUE(menus.contains("&Edit") && menus.contains("&Rounds"));
     ASSERT_TRUE(about && about->text() == "&About Corvane Tournament Software...");
     about->trigger();
     QWidget* const w = window.get();
@@ -178,6 +179,26 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     EXPECT_EQ(shown()[0].owner, window.get());
     EXPECT_TRUE(shown()[0].text.contains("tournament.html"));
     EXPECT_EQ(services.viewer.calls.back(), "start " + page);
+}
+
+TEST_F(MainWindowTest, TheRoundsMenuOpensTheNextRoundAndScheduleWindowsOverTheMainWindow) {
+    current(1);
+    open();
+    QMenu* rounds = nullptr;
+    for (QAction* menu : platform::templateMenuBar(*window)->actions())
+        if (menu->text() == "&Rounds")
+            rounds = menu->menu();
+    ASSERT_NE(rounds, nullptr);
+    QStringList items;
+    for (const QAction* item : rounds->actions())
+        items << item->text();
+    EXPECT_EQ(items, (QStringList{"&Next Round...", "&Schedule..."}));
+    trigger(ids::rounds::nextRoundCommand);
+    trigger(ids::rounds::scheduleCommand);
+    EXPECT_EQ(services.dialogs.runs,
+              (Runs{{"Next Round", window.get()}, {"Schedule", window.get()}}));
+    EXPECT_TRUE(shown().empty());
+    EXPECT_TRUE(services.viewer.calls.empty()) << "opening a window writes and shows nothing";
 }
 
 } // namespace

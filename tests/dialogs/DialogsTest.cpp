@@ -1,6 +1,6 @@
 // The three data-entry dialogs on a tournament in the test's own working
 // directory, reached through the process-wide store as the dialogs reach it.
-#include "TestServices.h"
+#include "OpenTournament.h"
 #include "dialogs/AddPlayerDialog.h"
 #include "dialogs/GameResultsDialog.h"
 #include "dialogs/TeamBuilderDialog.h"
@@ -24,18 +24,8 @@ namespace {
 
 using enum platform::MessageAnswer;
 
-class DialogsTest : public ::testing::Test {
+class DialogsTest : public testing::OpenTournamentTest {
 protected:
-    DialogsTest() {
-        TournamentStore::createStore();
-        store().workingDirectory = services.dir.path();
-        store().tournamentFolder = "Tournament1";
-        std::filesystem::create_directory(store().tournamentPath());
-    }
-    ~DialogsTest() override { TournamentStore::destroyStore(); }
-
-    static TournamentStore& store() { return *TournamentStore::instance; }
-    std::string read(const std::string& f) const { return services.dir.read("Tournament1/" + f); }
     // Teams read from `lines` of teams.txt, as loading reads them.
     void readTeams(const std::string& lines) const {
         services.dir.write("Tournament1/teams.txt", lines);
@@ -60,8 +50,6 @@ protected:
         const QString box = takeBoxes().value(1); // after the question
         EXPECT_TRUE(box.startsWith("Error: ") && box.contains(file)) << box.toStdString();
     }
-
-    testing::TestServices services;
 };
 
 void click(const QWidget& dialog, int id) {

@@ -51,7 +51,8 @@ std::string WorkingDirectory::read(const std::string& name) const {
 TestServices::TestServices() {
     ensureApplication();
     // Publishing is the program's own, through the fake viewer.
-    platform::services() = {&messages, &files, &viewer, &dialogs, &app::resultsPublisher()};
+    platform::services() = {&messages, &files, &viewer, &dialogs, &app::resultsPublisher(),
+                            &printer};
 }
 
 } // namespace corvane::testing

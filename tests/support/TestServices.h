@@ -1,8 +1,8 @@
 #pragma once
 // Every platform service faked for the lifetime of one test: message boxes
-// answered by script, and an Open dialog, a viewer and a dialog runner that
-// record their calls instead of opening anything. A QApplication exists
-// (offscreen) and a temporary working directory is current meanwhile.
+// answered by script, and an Open dialog, a viewer, a dialog runner and a
+// printer that record their calls instead of opening anything. A QApplication
+// exists (offscreen) and a temporary working directory is current meanwhile.
 #include "platform/Services.h"
 
 #include <QDialog>
@@ -74,6 +74,15 @@ struct FakeDialogRunner final : platform::DialogRunner {
     }
 };
 
+// Prints nothing: records what each print asked for.
+struct FakeSheetPrinter final : platform::SheetPrinter {
+    std::vector<std::pair<QWidget*, platform::PrintRequest>> prints;
+    bool print(QWidget* owner, const platform::PrintRequest& request) override {
+        prints.emplace_back(owner, request);
+        return true;
+    }
+};
+
 struct WorkingDirectory {
     WorkingDirectory() { std::filesystem::current_path(path()); }
     ~WorkingDirectory() {
@@ -97,6 +106,7 @@ struct TestServices {
     FakeFileDialogs files;
     FakeViewerLauncher viewer;
     FakeDialogRunner dialogs;
+    FakeSheetPrinter printer;
     WorkingDirectory dir;
 };
 

@@ -1,0 +1,195 @@
+// The Next Round and Schedule windows on a tournament in the test's own working
+// directory: what they show, a swap by hand, and the sheet printed or saved
+// through the faked printer and viewer.
+#include "OpenTournament.h"
+#include "dialogs/NextRoundDialog.h"
+#include "dialogs/ScheduleDialog.h"
+#include "platform/DialogTemplate.h"
+#include "res/ids/Rounds.h"
+#include "store/TournamentStore.h"
+
+#include <QAbstractItemModel>
+#include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace corvane::dialogs {
+namespace {
+
+namespace id = ids::rounds;
+using Calls = std::vector<std::string>;
+
+class RoundWindowsTest : public testing::OpenTournamentTest {
+protected:
+    // Places: Cid & Dee, Eve & Fay, Ivy & Jo (no games), Gus & Hal, Ann & Bob;
+    // Cid & Dee have met Ann & Bob, and Eve & Fay have met Gus & Hal.
+    static void fiveTeams() {
+        for (const char* pair : {"Ann Bob", "Cid Dee", "Eve Fay", "Gus Hal", "Ivy Jo"})
+            store().buildTeam(std::string(pair, 3), pair + 4);
+        store().refreshOpponentLists();
+        store().recordGame({120, 150, 0, 0, "Ann & Bob", "Cid & Dee"});
+        store().recordGame({100, 90, 0, 0, "Eve & Fay", "Gus & Hal"});
+    }
+
+    template <class Control> static Control& control(const QWidget& window, int controlId) {
+        Control* found = platform::control<Control>(window, controlId);
+        EXPECT_NE(found, nullptr) << controlId;
+        return *found;
+    }
+    static QAbstractItemModel& seating(const QWidget& window) {
+        return *control<QTableView>(window, id::seating).model();
+    }
+    // The table as text: one line per row, cells joined by " | ".
+    static QStringList shown(const QWidget& window) {
+        const QAbstractItemModel& model = seating(window);
+        QStringList lines;
+        for (int r = 0; r < model.rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < model.columnCount(); ++c)
+                cells << model.index(r, c).data().toString();
+            lines << cells.join(" | ");
+        }
+        return lines;
+    }
+    static QString summary(const QWidget& window) {
+        return control<QLabel>(window, id::summary).text();
+    }
+    static void click(const QWidget& window, int button) {
+        control<QPushButton>(window, button).click();
+    }
+    // Swaps the teams at places `a` and `b` (0 the leader) through the combos.
+    static void swap(const QWidget& window, int a, int b) {
+        control<QComboBox>(window, id::swapFirst).setCurrentIndex(a);
+        control<QComboBox>(window, id::swapSecond).setCurrentIndex(b);
+        click(window, id::swap);
+    }
+};
+
+TEST_F(RoundWindowsTest, NextRoundShowsTheProposalAndMarksARepeatMadeByHand) {
+    fiveTeams();
+    NextRoundDialog window;
+    EXPECT_EQ(window.windowTitle(), "Next Round");
+    const QStringList proposed = {"1 | Cid & Dee | Eve & Fay | ", "2 | Ivy & Jo | Gus & Hal | ",
+                                  "Bye | Ann & Bob |  | "};
+    EXPECT_EQ(shown(window), proposed);
+    EXPECT_EQ(summary(window), "5 teams at 2 tables; the bye: Ann & Bob. No table seats teams "
+                               "that have met before. Sum of the gaps between places: 2.");
+    EXPECT_EQ(control<QComboBox>(window, id::swapFirst).itemText(2), "Ivy & Jo (3rd)");
+
+    swap(window, 0, 3); // Gus & Hal take Cid & Dee's seat, opposite Eve & Fay they met
+    EXPECT_EQ(shown(window), (QStringList{"1 | Gus & Hal | Eve & Fay | Met before",
+                                          "2 | Ivy & Jo | Cid & Dee | ", "Bye | Ann & Bob |  | "}));
+    const QModelIndex repeat = seating(window).index(0, 1);
+    EXPECT_EQ(repeat.data(Qt::BackgroundRole).value<QColor>(), QColor(SeatingModel::repeatColour));
+    EXPECT_FALSE(seating(window).index(1, 1).data(Qt::BackgroundRole).isValid());
+    EXPECT_EQ(summary(window), "5 teams at 2 tables; the bye: Ann & Bob. 1 table seats teams "
+                               "that have met before (marked). The proposed round had 0. "
+                               "Sum of the gaps between places: 4 (proposed: 2).");
+
+    swap(window, 4, 4); // a team with itself changes nothing
+    swap(window, 4, 0); // the bye takes a seat at a table
+    EXPECT_EQ(shown(window)[1], "2 | Ivy & Jo | Ann & Bob | ");
+    EXPECT_EQ(shown(window)[2], "Bye | Cid & Dee |  | ");
+
+    click(window, id::proposed);
+    EXPECT_EQ(shown(window), proposed);
+}
+
+TEST_F(RoundWindowsTest, TheSheetIsPrintedOrSavedAsShownAndOpenedInTheViewer) {
+    fiveTeams();
+    NextRoundDialog window;
+    swap(window, 1, 2);
+    click(window, id::save);
+    const std::string sheet = read("next-round.html");
+    ASSERT_NE(sheet.find("<td>1</td><td>Cid &amp; Dee</td><td></td><td></td><td>Ivy &amp; "
+                         "Jo</td>"),
+              std::string::npos)
+        << sheet;
+    EXPECT_EQ(services.viewer.calls,
+              (Calls{"end", "start " + store().filePath("next-round.html")}));
+    EXPECT_TRUE(services.messages.shown.empty());
+
+    click(window, id::print);
+    ASSERT_EQ(services.printer.prints.size(), 1u);
+    const auto& [owner, request] = services.printer.prints[0];
+    EXPECT_EQ(owner, &window);
+    EXPECT_EQ(request.title, "Next Round");
+    EXPECT_EQ(request.html.toStdString(), sheet);
+    EXPECT_EQ(request.folder.toStdString(), store().tournamentPath());
+    EXPECT_FALSE(std::filesystem::exists(store().filePath("tournament.html")))
+        << "the results pages are not published by a sheet";
+}
+
+TEST_F(RoundWindowsTest, ASheetThatCannotBeSavedIsSaidAndNoViewerStarts) {
+    fiveTeams();
+    ScheduleDialog window;
+    std::filesystem::remove_all(store().tournamentPath());
+    click(window, id::save);
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    EXPECT_EQ(services.messages.shown[0].caption, "Error");
+    EXPECT_TRUE(services.messages.shown[0].text.contains(
+        QString::fromStdString(store().filePath("schedule.html"))));
+    EXPECT_EQ(services.messages.shown[0].owner, &window);
+    EXPECT_EQ(services.viewer.calls, Calls{"end"});
+}
+
+TEST_F(RoundWindowsTest, ScheduleShowsEveryRoundWithItsByesAndSavesItsSheet) {
+    for (const char* pair : {"A B", "C D", "E F"})
+        store().buildTeam(std::string(pair, 1), pair + 2);
+    ScheduleDialog window;
+    EXPECT_EQ(window.windowTitle(), "Schedule");
+    EXPECT_EQ(shown(window),
+              (QStringList{"1 | 1 | C & D | E & F", "1 | Bye | A & B | ", "2 | 1 | A & B | E & F",
+                           "2 | Bye | C & D | ", "3 | 1 | A & B | C & D", "3 | Bye | E & F | "}));
+    EXPECT_EQ(summary(window), "3 rounds for the 3 pairs of teams that have not met yet.");
+    click(window, id::save);
+    EXPECT_NE(read("schedule.html").find("<tr><th colspan=\"7\">Round 3</th></tr>"),
+              std::string::npos);
+    click(window, id::print);
+    ASSERT_EQ(services.printer.prints.size(), 1u);
+    EXPECT_EQ(services.printer.prints[0].second.html.toStdString(), read("schedule.html"));
+}
+
+TEST_F(RoundWindowsTest, WithoutTeamsThereIsNothingToSwapPrintOrSave) {
+    NextRoundDialog next;
+    ScheduleDialog schedule;
+    for (const QWidget* window : {static_cast<QWidget*>(&next), static_cast<QWidget*>(&schedule)}) {
+        EXPECT_EQ(summary(*window), "The tournament has no teams yet.");
+        EXPECT_EQ(seating(*window).rowCount(), 0);
+        for (int button : {id::print, id::save})
+            EXPECT_FALSE(control<QPushButton>(*window, button).isEnabled());
+    }
+    EXPECT_FALSE(control<QPushButton>(next, id::swap).isEnabled());
+}
+
+TEST_F(RoundWindowsTest, EveryControlIsReachedByTabInOrderAndButtonsHaveAccessKeys) {
+    fiveTeams();
+    NextRoundDialog window;
+    ScheduleDialog schedule;
+    const std::pair<const QWidget*, std::vector<int>> cases[] = {
+        {&window,
+         {id::seating, id::swapFirst, id::swapSecond, id::swap, id::proposed, id::print, id::save,
+          id::close}},
+        {&schedule, {id::seating, id::print, id::save, id::close}},
+    };
+    for (const auto& [dialog, expected] : cases) {
+        std::vector<int> chain;
+        const QWidget* start = &control<QTableView>(*dialog, id::seating);
+        const QWidget* at = start;
+        do {
+            if (at->focusPolicy() & Qt::TabFocus)
+                chain.push_back(at->objectName().toInt());
+            at = at->nextInFocusChain();
+        } while (at != start);
+        chain.erase(std::remove(chain.begin(), chain.end(), 0), chain.end());
+        EXPECT_EQ(chain, expected) << dialog->windowTitle().toStdString();
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+            EXPECT_TRUE(button->text().contains('&')) << button->text().toStdString();
+    }
+}
+
+} // namespace
+} // namespace corvane::dialogs
