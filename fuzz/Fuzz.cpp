@@ -80,9 +80,14 @@ void checkPages(TournamentStore& store) {
     assert(std::ranges::all_of(pages, [&](auto& page) {
         return fs::path(page).parent_path() == store.tournamentPath() && fs::is_regular_file(page);
     }));
-    // Beside them only the folder and the three data files: no temporary, nothing outside.
-    assert(std::distance(fs::recursive_directory_iterator(store.workingDirectory), {}) ==
-           std::ptrdiff_t(pages.size() + 4));
+    // Beside them only the folder and the three data files (and the versions kept
+    // of those): no temporary, nothing outside.
+    const auto written = std::ranges::count_if(
+        fs::recursive_directory_iterator(store.workingDirectory), [](const auto& entry) {
+            return entry.path().parent_path().filename() != "backups" &&
+                   entry.path().filename() != "backups";
+        });
+    assert(written == std::ptrdiff_t(pages.size() + 4));
     assert(writeReports(store).written == outcome.written);
 }
 

@@ -161,6 +161,7 @@ SaveResult TournamentStore::writeGames() {
     if (SaveResult refused = checkBeforeSave(path); !refused.ok()) {
         return refused;
     }
+    keepVersionBeforeSave(path);
     // Written in pieces of a buffer that stays in the cache, not as one
     // string of the whole file.
     constexpr std::size_t pieceSize = 256 * 1024;

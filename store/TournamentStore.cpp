@@ -1,6 +1,7 @@
 #include "store/TournamentStore.h"
 
 #include "store/AtomicFile.h"
+#include "store/Backups.h"
 #include "store/FileFormat.h"
 #include "store/NameCompare.h"
 #include "store/StoreIndex.h"
@@ -146,9 +147,18 @@ ReadResult TournamentStore::loadAll() {
     return first ? *first : ReadResult::read(stampOf(tournamentPath()));
 }
 
+void TournamentStore::keepVersionBeforeSave(const std::string& path) const {
+    // tournament.dat holds one number; the data files keep their earlier versions.
+    // A version that cannot be kept does not keep the organiser's entry from disk.
+    if (path != tournamentDatPath()) {
+        (void)keepPreviousVersion(path);
+    }
+}
+
 SaveResult TournamentStore::saveFile(const std::string& path, std::string_view contents) {
     SaveResult saved = checkBeforeSave(path);
     if (saved.ok()) {
+        keepVersionBeforeSave(path);
         saved = writeFileAtomically(path, contents);
         noteSaved(path, saved);
     }

@@ -124,6 +124,7 @@ private:
     // Success when `path` may be replaced now, otherwise why not.
     SaveResult checkBeforeSave(const std::string& path) const;
     void noteSaved(const std::string& path, const SaveResult& saved);
+    void keepVersionBeforeSave(const std::string& path) const;
     // Replaces the file at `path` when checkBeforeSave allows it.
     SaveResult saveFile(const std::string& path, std::string_view contents);
     void rebuildTeamIndex();

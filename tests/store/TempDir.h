@@ -28,10 +28,14 @@ public:
 
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
-    // Every name in the folder, to see that no temporary file was left.
+    // Every name in the folder but the kept versions of its files, to see that
+    // no temporary file was left.
     std::size_t entryCount(const std::string& sub = "") const {
-        return static_cast<std::size_t>(std::distance(
-            std::filesystem::directory_iterator(sub.empty() ? path_ : file(sub)), {}));
+        std::size_t count = 0;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(sub.empty() ? path_ : file(sub)))
+            count += entry.path().filename() != "backups";
+        return count;
     }
 
 private:

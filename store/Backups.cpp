@@ -1,0 +1,138 @@
+#include "store/Backups.h"
+
+#include "store/AtomicFile.h"
+#include "store/RegularFile.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <system_error>
+#include <unistd.h>
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view momentSeparator = ".";
+// "2026-12-07T12-37-29.123456Z": sorts as it happened, and is a plain file name.
+constexpr std::size_t momentLength = 27;
+constexpr std::size_t dayLength = 10;
+constexpr std::int64_t maxBackupBytes = std::int64_t{1} << 30;
+
+std::string momentNow() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t seconds = system_clock::to_time_t(now);
+    const auto micro = duration_cast<microseconds>(now.time_since_epoch()).count() % 1'000'000;
+    std::tm utc{};
+    ::gmtime_r(&seconds, &utc);
+    char text[40];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H-%M-%S", &utc);
+    char fraction[16];
+    std::snprintf(fraction, sizeof fraction, ".%06lldZ", static_cast<long long>(micro));
+    return std::string(text) + fraction;
+}
+
+// The file and moment of a backup's name; empty for any other name.
+BackupVersion parse(const fs::path& path) {
+    const std::string name = path.filename().string();
+    if (name.size() <= momentLength + momentSeparator.size()) {
+        return {};
+    }
+    const std::size_t split = name.size() - momentLength;
+    if (name.substr(split - momentSeparator.size(), momentSeparator.size()) != momentSeparator ||
+        name.back() != 'Z') {
+        return {};
+    }
+    return {name.substr(0, split - momentSeparator.size()), name.substr(split), path.string()};
+}
+
+// Keeps the newest `backupsKeptPerFile` versions of `file`, and the newest of
+// each day before them.
+void dropOldVersions(const fs::path& folder, const std::string& file) {
+    std::vector<BackupVersion> versions;
+    for (const BackupVersion& version : listBackups(folder.parent_path().string())) {
+        if (version.file == file) {
+            versions.push_back(version);
+        }
+    }
+    if (versions.size() <= backupsKeptPerFile) {
+        return;
+    }
+    std::map<std::string, std::size_t> newestOfDay;
+    for (std::size_t i = 0; i < versions.size(); ++i) {
+        newestOfDay[versions[i].moment.substr(0, dayLength)] = i;
+    }
+    for (std::size_t i = 0; i + backupsKeptPerFile < versions.size(); ++i) {
+        if (newestOfDay[versions[i].moment.substr(0, dayLength)] != i) {
+            std::error_code ignored;
+            fs::remove(versions[i].path, ignored);
+        }
+    }
+}
+
+} // namespace
+
+SaveResult keepPreviousVersion(const std::string& path) {
+    const fs::path file(path);
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) {
+        return SaveResult::success(); // nothing yet to keep
+    }
+    const fs::path folder = file.parent_path() / backupsFolderName;
+    fs::create_directory(folder, error);
+    const fs::path kept =
+        folder / (file.filename().string() + std::string(momentSeparator) + momentNow());
+    // A link costs no copying; a file system without links (FAT) gets a copy.
+    if (::link(path.c_str(), kept.c_str()) != 0) {
+        std::string bytes;
+        const ReadResult read = readRegularFile(path, bytes, maxBackupBytes);
+        if (read.refused()) {
+            return SaveResult::failure(kept.string(), read.reason());
+        }
+        if (SaveResult copied = writeFileAtomically(kept.string(), bytes); !copied.ok()) {
+            return copied;
+        }
+    }
+    dropOldVersions(folder, file.filename().string());
+    return SaveResult::success();
+}
+
+std::vector<BackupVersion> listBackups(const std::string& tournamentFolder) {
+    std::vector<BackupVersion> versions;
+    std::error_code error;
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(tournamentFolder) / backupsFolderName, error)) {
+        if (BackupVersion version = parse(entry.path()); !version.file.empty()) {
+            versions.push_back(std::move(version));
+        }
+    }
+    std::sort(versions.begin(), versions.end(), [](const BackupVersion& a, const BackupVersion& b) {
+        return a.moment != b.moment ? a.moment < b.moment : a.file < b.file;
+    });
+    return versions;
+}
+
+std::string localMoment(std::string_view moment) {
+    std::tm utc{};
+    if (moment.size() < momentLength ||
+        std::sscanf(std::string(moment).c_str(), "%4d-%2d-%2dT%2d-%2d-%2d", &utc.tm_year,
+                    &utc.tm_mon, &utc.tm_mday, &utc.tm_hour, &utc.tm_min, &utc.tm_sec) != 6) {
+        return std::string(moment);
+    }
+    utc.tm_year -= 1900;
+    utc.tm_mon -= 1;
+    const std::time_t seconds = ::timegm(&utc);
+    std::tm local{};
+    ::localtime_r(&seconds, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+} // namespace corvane
