@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/DataEntryDialogs.h"
 #include "app/DefaultImages.h"
+#include "app/ExportMenu.h"
 #include "app/OpenCurrentTournament.h"
 #include "app/ViewResults.h"
 #include "lifecycle/ArchivedTournament.h"
@@ -40,6 +41,7 @@ MainDialog::MainDialog(QWidget* parent)
       defaultImages_(defaultImagesFolder()) {
     platform::buildFromTemplate(*this, id::templateId);
     platform::installEnterEscapeFilter(*this);
+    addExportMenu(*this);
 
     const std::pair<int, void (MainDialog::*)()> buttons[] = {
         {id::addPlayer, &MainDialog::OnAddPlayer},
