@@ -1,5 +1,6 @@
 // Each CSV export of a large tournament, and a long list of names judged and
 // added, with the one write of players.txt that follows.
+#include "bench/ScratchTournament.h"
 #include "exports/TournamentCsv.h"
 #include "imports/NameList.h"
 #include "imports/NameReview.h"
@@ -7,14 +8,10 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
 namespace {
 
-namespace fs = std::filesystem;
 using corvane::TournamentStore;
 
 // A name that needs quoting now and then, as real club lists do.
@@ -29,31 +26,12 @@ std::string playerName(int i) {
     }
 }
 
-// A tournament folder of its own in the temporary directory.
-struct ScratchTournament {
-    fs::path workingDirectory;
-    TournamentStore store;
-
-    ScratchTournament() {
-        std::string pattern = (fs::temp_directory_path() / "corvane-exports-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot make a temporary directory");
-        }
-        workingDirectory = pattern;
-        store.workingDirectory = workingDirectory.string();
-        store.tournamentFolder = "Tournament1";
-        store.noTournamentYet = false;
-        fs::create_directory(workingDirectory / store.tournamentFolder);
-    }
-    ~ScratchTournament() {
-        std::error_code ignored;
-        fs::remove_all(workingDirectory, ignored);
-    }
-};
+using ScratchTournament = corvane::bench::ScratchTournament;
+constexpr const char* scratchPrefix = "corvane-exports-bench";
 
 // `teams` teams of registered players and `games` games between them.
 ScratchTournament& played(int teams, int games) {
-    static ScratchTournament scratch;
+    static ScratchTournament scratch(scratchPrefix);
     TournamentStore& store = scratch.store;
     if (store.teams().size() == static_cast<std::size_t>(teams) &&
         store.games().size() == static_cast<std::size_t>(games)) {
@@ -106,7 +84,7 @@ void BM_AddFromList(benchmark::State& state) {
         const int player = i % 10 == 0 ? i % registered : registered + (i % 50 == 5 ? i - 1 : i);
         text += playerName(player) + "\n";
     }
-    ScratchTournament scratch;
+    ScratchTournament scratch(scratchPrefix);
     std::size_t added = 0;
     for (auto _ : state) {
         state.PauseTiming();
