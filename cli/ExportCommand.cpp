@@ -37,9 +37,11 @@ CliAction defineExport(CLI::App& command) {
     for (const ExportTable& table : exportTables) {
         names.emplace_back(table.name);
     }
+    // The tables are named in the description; the check says nothing more.
     command.add_option("TABLE", arguments->table, "standings, games, players or teams")
+        ->type_name("")
         ->required()
-        ->check(CLI::IsMember(names));
+        ->check(CLI::IsMember(names).description(""));
     addTournamentArgument(command, arguments->tournament);
     return [arguments](const CliOutput& output) { return exportTable(*arguments, output); };
 }
