@@ -4,6 +4,7 @@
 #include "app/DataEntryDialogs.h"
 #include "app/DefaultImages.h"
 #include "app/EditMenu.h"
+#include "app/ExportMenu.h"
 #include "app/OpenCurrentTournament.h"
 #include "app/RoundsMenu.h"
 #include "app/ViewResults.h"
@@ -43,6 +44,7 @@ MainDialog::MainDialog(QWidget* parent)
       defaultImages_(defaultImagesFolder()) {
     platform::buildFromTemplate(*this, id::templateId);
     platform::installEnterEscapeFilter(*this);
+    addExportMenu(*this);
 
     const std::pair<int, void (MainDialog::*)()> buttons[] = {
         {id::addPlayer, &MainDialog::OnAddPlayer},

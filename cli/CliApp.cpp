@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/ExportCommand.h"
 #include "cli/PublishCommand.h"
 #include "cli/RoundCommands.h"
 
@@ -21,7 +22,8 @@ constexpr const char* cliFooter =
 
 // Every subcommand, in the order corvane-cli --help lists them. A new one is a
 // file of its own and one entry here.
-const CliCommand* const commands[] = {&publishCommand, &pairingsCommand, &scheduleCommand};
+const CliCommand* const commands[] = {&publishCommand, &exportCommand, &pairingsCommand,
+                                      &scheduleCommand};
 
 // Usage first, as command-line tools print it, then the description and the rest.
 class UsageFirstFormat : public CLI::Formatter {

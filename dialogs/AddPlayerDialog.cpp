@@ -1,5 +1,6 @@
 #include "dialogs/AddPlayerDialog.h"
 
+#include "dialogs/AddFromListDialog.h"
 #include "dialogs/DialogSetup.h"
 #include "dialogs/ListFilling.h"
 #include "dialogs/NameRules.h"
@@ -19,6 +20,8 @@ namespace corvane::dialogs {
 
 namespace {
 namespace id = ids::addPlayer;
+// Below the Help box, flush with its right edge; the template's controls stay put.
+const QRect addFromListUnits(167, 232, 70, 14);
 } // namespace
 
 AddPlayerDialog::AddPlayerDialog(QWidget* parent) : QDialog(parent) {
@@ -28,6 +31,9 @@ AddPlayerDialog::AddPlayerDialog(QWidget* parent) : QDialog(parent) {
     connectButton(*this, id::add, [this] { OnAdd(); });
     connectButton(*this, id::clear, [this] { OnClear(); });
     installRenamePlayer(*this, *playerList_, [this] { FillPlayerList(); });
+    addTemplateButton(*this, id::addFromList, QStringLiteral("Add from List\u2026"),
+                      addFromListUnits, platform::control<QWidget>(*this, id::players));
+    connectButton(*this, id::addFromList, [this] { OnAddFromList(); });
     FillPlayerList();
 }
 
@@ -69,6 +75,14 @@ void AddPlayerDialog::OnAdd() {
 
 void AddPlayerDialog::OnClear() {
     ClearNameField();
+}
+
+void AddPlayerDialog::OnAddFromList() {
+    AddFromListDialog list(this);
+    platform::runModal(list);
+    if (list.addedCount() > 0) {
+        FillPlayerList();
+    }
 }
 
 void AddPlayerDialog::FillPlayerList() {

@@ -17,6 +17,8 @@ public:
     void OnAdd();
     // Button "Clear": empties the name field.
     void OnClear();
+    // Button "Add from List…": many players at once, then the list shows them.
+    void OnAddFromList();
 
     // Shows every registered player; the list keeps them sorted.
     void FillPlayerList();

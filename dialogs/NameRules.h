@@ -1,6 +1,6 @@
 #pragma once
-// What a player name may hold. The data files keep one record a line, so a
-// name with a line break or another control character would break its file.
+// What a player name may hold, for names typed into the windows: the store's
+// own rule (store/NameRules.h).
 #include <QString>
 
 namespace corvane::dialogs {

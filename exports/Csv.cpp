@@ -3,7 +3,6 @@
 namespace corvane::csv {
 
 namespace {
-constexpr std::string_view rowEnd = "\r\n";
 
 bool needsQuotes(std::string_view field) {
     // Blanks at either end are quoted so no spreadsheet trims them away.

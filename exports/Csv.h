@@ -11,6 +11,9 @@ namespace corvane::csv {
 // The byte-order mark spreadsheet programs need to take UTF-8 for UTF-8.
 inline constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
+// What ends every row.
+inline constexpr std::string_view rowEnd = "\r\n";
+
 // Appends one field, quoted when it must be.
 void appendField(std::string& out, std::string_view field);
 

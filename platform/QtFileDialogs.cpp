@@ -1,6 +1,7 @@
 #include "platform/QtServices.h"
 
 #include <QFileDialog>
+#include <algorithm>
 
 namespace corvane::platform {
 namespace {
@@ -11,6 +12,15 @@ public:
         // The chosen file must exist; the current directory is left as it is.
         return QFileDialog::getOpenFileName(owner, request.title, request.startFolder,
                                             request.filter);
+    }
+
+    SaveFileChoice saveFile(QWidget* owner, const SaveFileRequest& request) override {
+        QString chosenFilter = request.filters.value(0);
+        const QString path =
+            QFileDialog::getSaveFileName(owner, request.title, request.startPath,
+                                         request.filters.join(QStringLiteral(";;")), &chosenFilter);
+        return {path,
+                static_cast<int>(std::max<qsizetype>(0, request.filters.indexOf(chosenFilter)))};
     }
 };
 

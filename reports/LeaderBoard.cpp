@@ -65,7 +65,7 @@ void appendStandingsRow(PageText& page, int position, const TeamRecord& team,
         .text("</a></span></td>\n");
     appendNumberCell(page, shade, team.wins);
     appendNumberCell(page, shade, team.losses);
-    appendDecimalCell(page, shade, static_cast<double>(team.winRatio) * 100.0);
+    appendDecimalCell(page, shade, winPercentage(team));
     appendDecimalCell(page, shade, team.averageScore);
     appendDecimalCell(page, shade, team.averageOpponentScore);
     appendDecimalCell(page, shade, team.averageMargin);

@@ -96,21 +96,19 @@ void appendLinkTarget(std::string& out, std::string_view pageFileName) {
     appendEscaped(out, target);
 }
 
-PageText& PageText::number(std::int64_t value) {
+void appendNumber(std::string& out, std::int64_t value) {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out_.append(buffer, result.ptr);
-    return *this;
+    out.append(buffer, result.ptr);
 }
 
-PageText& PageText::oneDecimal(double value) {
+void appendOneDecimal(std::string& out, double value) {
     // Room for the widest double "%.1f" can print (309 digits, sign, ".0").
     char buffer[320];
     const int length = std::snprintf(buffer, sizeof buffer, "%.1f", value);
     if (length > 0) {
-        out_.append(buffer, static_cast<std::size_t>(length));
+        out.append(buffer, static_cast<std::size_t>(length));
     }
-    return *this;
 }
 
 } // namespace corvane

@@ -14,6 +14,10 @@ std::string_view rowShade(int n);
 // cannot change the markup around it, in text and attribute values alike.
 void appendEscaped(std::string& out, std::string_view text);
 
+// Numbers as the pages write them: "%d", and "%.1f" for the averages.
+void appendNumber(std::string& out, std::int64_t value);
+void appendOneDecimal(std::string& out, double value);
+
 // A relative link to a page file of the tournament folder, as an attribute
 // value: characters a browser would take as a URL escape or a fragment are
 // percent-encoded, then the whole is escaped for HTML.
@@ -42,10 +46,14 @@ public:
         appendLinkTarget(out_, pageFileName);
         return *this;
     }
-    // "%d"
-    PageText& number(std::int64_t value);
-    // "%.1f"
-    PageText& oneDecimal(double value);
+    PageText& number(std::int64_t value) {
+        appendNumber(out_, value);
+        return *this;
+    }
+    PageText& oneDecimal(double value) {
+        appendOneDecimal(out_, value);
+        return *this;
+    }
 
 private:
     std::string& out_;

@@ -1,5 +1,6 @@
 #include "reports/Standings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -29,6 +30,22 @@ bool standsBefore(const TeamRecord& a, const TeamRecord& b) {
 
 void orderStandings(TournamentStore& store) {
     store.reorderTeams(standsBefore);
+}
+
+std::vector<const TeamRecord*> standingsOrder(RecordList<TeamRecord> teams) {
+    std::vector<const TeamRecord*> order;
+    order.reserve(teams.size());
+    for (const TeamRecord& team : teams) {
+        order.push_back(&team);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const TeamRecord* a, const TeamRecord* b) { return standsBefore(*a, *b); });
+    return order;
+}
+
+double winPercentage(const TeamRecord& team) {
+    constexpr double percent = 100.0;
+    return static_cast<double>(team.winRatio) * percent;
 }
 
 std::string positionLabel(int position) {

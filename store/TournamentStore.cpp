@@ -82,6 +82,13 @@ void TournamentStore::addPlayer(std::string name) {
     index_->addPlayer(players_.back().get());
 }
 
+void TournamentStore::addPlayers(std::vector<std::string> names) {
+    players_.reserve(players_.size() + names.size());
+    for (std::string& name : names) {
+        addPlayer(std::move(name));
+    }
+}
+
 const TeamRecord& TournamentStore::buildTeam(std::string_view firstPlayer,
                                              std::string_view secondPlayer) {
     auto team = std::make_unique<TeamRecord>();

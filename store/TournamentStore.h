@@ -53,6 +53,8 @@ public:
     // What the organiser does. Each keeps the indexes, statistics and played
     // marks right; writing the affected file is the caller's next step.
     void addPlayer(std::string name);
+    // The same for every name of a list, in its order; one write then saves them all.
+    void addPlayers(std::vector<std::string> names);
     // The team "first & second", appended after the last team.
     const TeamRecord& buildTeam(std::string_view firstPlayer, std::string_view secondPlayer);
     // Appends the game, adds it to both teams' statistics and marks them as met.

@@ -12,7 +12,11 @@ struct ViewerArguments {
     bool version = false;
     // Test use: print the caption and text of the first page shown, then exit.
     bool exitAfterLoad = false;
-    std::string page;
+    // --pdf OUTPUT: no window; every page of the tournament folder given in
+    // place of the page is written into the PDF file OUTPUT.
+    bool pdf = false; // --pdf was given, right or wrong
+    std::string pdfOutput;
+    std::string page;  // or, with --pdf, the tournament folder
     std::string error; // not empty if the command line is wrong
 };
 

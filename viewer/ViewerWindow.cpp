@@ -1,13 +1,18 @@
 #include "viewer/ViewerWindow.h"
 
 #include "viewer/ResultsPage.h"
+#include "viewer/TournamentPdf.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -27,13 +32,26 @@ QString missingPageHtml() {
         .arg(QString::fromLatin1(missingPageSentence));
 }
 
+PdfPrompts modalPdfPrompts() {
+    return {[](QWidget* owner, const QString& suggested) {
+                return QFileDialog::getSaveFileName(owner, QStringLiteral("Save as PDF"), suggested,
+                                                    QStringLiteral("PDF (*.pdf)"));
+            },
+            [](QWidget* owner, const QString& error) {
+                QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), error,
+                                QMessageBox::Ok, owner);
+                box.exec();
+            }};
+}
+
 } // namespace
 
 ViewerWindow::ViewerWindow(QWidget* parent)
     // A profile of its own, kept off the record: the pages are local files and
     // nothing of them needs to be cached or stored.
     : QMainWindow(parent), profile_(new QWebEngineProfile(this)),
-      page_(new ResultsPage(profile_, this)), view_(new QWebEngineView(this)) {
+      page_(new ResultsPage(profile_, this)), view_(new QWebEngineView(this)),
+      pdf_(new TournamentPdf(profile_, this)), prompts_(modalPdfPrompts()) {
     view_->setPage(page_);
     setCentralWidget(view_);
     setWindowTitle(QString::fromLatin1(viewerCaption));
@@ -46,6 +64,7 @@ ViewerWindow::ViewerWindow(QWidget* parent)
     connect(view_, &QWebEngineView::urlChanged, this, &ViewerWindow::OnUrlChanged);
     connect(view_, &QWebEngineView::titleChanged, this, &ViewerWindow::OnTitleChanged);
     connect(view_, &QWebEngineView::printFinished, this, &ViewerWindow::OnPrintFinished);
+    connect(pdf_, &TournamentPdf::finished, this, &ViewerWindow::OnPdfFinished);
 
     // The size is saved shortly after each change, so it is kept even when the
     // viewer is ended from outside rather than closed.
@@ -57,7 +76,8 @@ ViewerWindow::ViewerWindow(QWidget* parent)
 }
 
 ViewerWindow::~ViewerWindow() {
-    // The page must go before the profile it was made with.
+    // The pages must go before the profile they were made with.
+    delete pdf_;
     delete page_;
 }
 
@@ -85,6 +105,11 @@ void ViewerWindow::BuildToolBar() {
     print_ = bar->addAction(QIcon::fromTheme(QStringLiteral("document-print")),
                             QStringLiteral("Print"), this, &ViewerWindow::OnPrint);
     print_->setShortcut(QKeySequence::Print);
+
+    savePdf_ =
+        bar->addAction(QIcon::fromTheme(QStringLiteral("document-save-as")),
+                       QStringLiteral("Save as PDF\u2026"), this, &ViewerWindow::OnSaveAsPdf);
+    savePdf_->setShortcut(QKeySequence::SaveAs);
 
     bar->addAction(QIcon::fromTheme(QStringLiteral("internet-web-browser")),
                    QStringLiteral("Open in Web Browser"), this, &ViewerWindow::OnOpenInBrowser);
@@ -137,6 +162,33 @@ void ViewerWindow::OnPrint() {
 void ViewerWindow::OnPrintFinished() {
     printer_.reset();
     print_->setEnabled(true);
+}
+
+void ViewerWindow::OnSaveAsPdf() {
+    if (pdf_->busy() || !requested_.isLocalFile()) {
+        return;
+    }
+    // The tournament is the folder of the page shown, leader board or team page.
+    const QDir folder = QFileInfo(requested_.toLocalFile()).absoluteDir();
+    QDir parent = folder;
+    parent.cdUp();
+    const QString chosen = prompts_.chooseFile(
+        this, parent.absoluteFilePath(folder.dirName() + QStringLiteral(".pdf")));
+    if (chosen.isEmpty()) {
+        return;
+    }
+    pdfFile_ = chosen;
+    savePdf_->setEnabled(false);
+    pdf_->start(folder.absolutePath(), chosen);
+}
+
+void ViewerWindow::OnPdfFinished(const QString& error) {
+    savePdf_->setEnabled(true);
+    if (!error.isEmpty()) {
+        prompts_.showError(this, error);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(pdfFile_)));
 }
 
 void ViewerWindow::OnOpenInBrowser() {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -14,6 +15,15 @@ class QWebEngineView;
 namespace corvane::viewer {
 
 class ResultsPage;
+class TournamentPdf;
+
+// What "Save as PDF…" asks and tells; tests answer without a modal window.
+struct PdfPrompts {
+    // The file to write, starting from `suggested`; empty when cancelled.
+    std::function<QString(QWidget* owner, const QString& suggested)> chooseFile;
+    // Shows why the PDF was not written.
+    std::function<void(QWidget* owner, const QString& error)> showError;
+};
 
 // Said instead of an error page where a page has not been written yet.
 inline constexpr const char* missingPageSentence = "The results have not been published yet.";
@@ -32,6 +42,8 @@ public:
     void OpenPage(const QString& path);
 
     QWebEngineView* view() const { return view_; }
+    QAction* savePdfAction() const { return savePdf_; }
+    void setPdfPrompts(PdfPrompts prompts) { prompts_ = std::move(prompts); }
     // The page last asked for, shown or missing.
     QUrl requestedUrl() const { return requested_; }
     bool showsMissingPage() const { return showingMissing_; }
@@ -47,6 +59,9 @@ private:
     void OnReload();
     void OnPrint();
     void OnPrintFinished();
+    // "Save as PDF…": every page of the tournament shown, in one file.
+    void OnSaveAsPdf();
+    void OnPdfFinished(const QString& error);
     void OnOpenInBrowser();
     void BuildToolBar();
     void SaveWindowSize();
@@ -55,6 +70,10 @@ private:
     ResultsPage* page_;
     QWebEngineView* view_;
     QAction* print_ = nullptr;
+    QAction* savePdf_ = nullptr;
+    TournamentPdf* pdf_;
+    PdfPrompts prompts_;
+    QString pdfFile_;
     std::unique_ptr<QPrinter> printer_;
     QTimer saveSize_;
     QUrl requested_;

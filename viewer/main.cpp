@@ -1,9 +1,12 @@
 // corvane-viewer: shows a tournament's result pages as a browser renders them.
 #include "res/icons/ApplicationIcon.h"
+#include "viewer/TournamentPdf.h"
 #include "viewer/ViewerArguments.h"
 #include "viewer/ViewerWindow.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <cstdio>
 #include <unistd.h>
@@ -32,6 +35,33 @@ void ExitAfterFirstPage(ViewerWindow& window) {
     });
 }
 
+// --pdf: the whole tournament into one PDF file, without a window. Exit status
+// 0 when it was written, 1 with the reason on standard error when not.
+int SaveTournamentPdf(const corvane::viewer::ViewerArguments& args) {
+    // The engine's account of its graphics set-up is no news on a command line.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // Off the record, as the window's: nothing of the pages is kept.
+    QWebEngineProfile profile;
+    corvane::viewer::TournamentPdf pdf(&profile);
+    QString error;
+    bool done = false;
+    QObject::connect(&pdf, &corvane::viewer::TournamentPdf::finished,
+                     [&error, &done](const QString& why) {
+                         error = why;
+                         done = true;
+                         QCoreApplication::exit(0);
+                     });
+    pdf.start(QString::fromStdString(args.page), QString::fromStdString(args.pdfOutput));
+    if (!done) {
+        QApplication::exec();
+    }
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "corvane-viewer: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -49,6 +79,10 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // A PDF is written without a window, so no display is needed, not even to
+    // say that the command line is wrong.
+    if (early.pdf)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // Chromium will not run its sandbox as root (as in CI); only then it goes without.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -65,6 +99,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "corvane-viewer: %s\n\n%s", args.error.c_str(), viewerUsage().c_str());
         return 2;
     }
+
+    if (args.pdf)
+        return SaveTournamentPdf(args);
 
     ViewerWindow window;
     if (args.exitAfterLoad)

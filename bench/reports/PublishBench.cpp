@@ -1,4 +1,5 @@
 // Publishing cost against writing the same bytes into the same files.
+#include "bench/ScratchTournament.h"
 #include "reports/WriteReports.h"
 #include "store/AtomicFile.h"
 
@@ -20,21 +21,10 @@ using corvane::TournamentStore;
 
 // A played tournament of `teamCount` teams and `gameCount` games in a
 // temporary working directory, with the pages of one publish kept in memory.
-struct Tournament {
-    fs::path workingDirectory;
-    TournamentStore store;
+struct Tournament : corvane::bench::ScratchTournament {
     std::vector<std::pair<std::string, std::string>> pages; // path, bytes
 
-    Tournament(int teamCount, int gameCount) {
-        std::string pattern = (fs::temp_directory_path() / "corvane-publish-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot make a temporary directory");
-        }
-        workingDirectory = pattern;
-        store.workingDirectory = workingDirectory.string();
-        store.tournamentFolder = "Tournament1";
-        store.noTournamentYet = false;
-        fs::create_directory(workingDirectory / store.tournamentFolder);
+    Tournament(int teamCount, int gameCount) : ScratchTournament("corvane-publish-bench") {
         for (int i = 0; i < teamCount; ++i) {
             store.buildTeam("Player " + std::to_string(i) + "a",
                             "Player " + std::to_string(i) + "b");
@@ -69,11 +59,6 @@ struct Tournament {
             pages.emplace_back(path, bytes.str());
         }
     }
-    ~Tournament() {
-        std::error_code ignored;
-        fs::remove_all(workingDirectory, ignored);
-    }
-
     std::int64_t totalBytes() const {
         std::int64_t total = 0;
         for (const auto& page : pages) {

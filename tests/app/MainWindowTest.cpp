@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
             about = menu->menu()->actions().value(0);
     }
     EXPECT_EQ(menus.front(), "Tournament") << "the first menu is the tournament's";
-    EXPECT_TRUE(menus.contains("&Edit") && menus.contains("&Rounds"));
+    EXPECT_TRUE(menus.contains("&Edit") && menus.contains("&Rounds") && menus.contains("&Export"));
     ASSERT_TRUE(about && about->text() == "&About Corvane Tournament Software...");
     about->trigger();
     QWidget* const w = window.get();

@@ -1,6 +1,6 @@
 #pragma once
 // Every platform service faked for the lifetime of one test: message boxes
-// answered by script, and an Open dialog, a viewer, a dialog runner and a
+// answered by script, and Open and Save dialogs, a viewer, a dialog runner and a
 // printer that record their calls instead of opening anything. A QApplication
 // exists (offscreen) and a temporary working directory is current meanwhile.
 #include "platform/Services.h"
@@ -44,9 +44,16 @@ struct ScriptedMessageBoxes final : platform::MessageBoxes {
 struct FakeFileDialogs final : platform::FileDialogs {
     QString chosen; // what the next Open dialog returns; empty: cancelled
     std::vector<std::pair<QWidget*, platform::OpenFileRequest>> requests;
+    platform::SaveFileChoice saved; // what the next Save dialog returns; empty path: cancelled
+    std::vector<std::pair<QWidget*, platform::SaveFileRequest>> saveRequests;
     QString openFile(QWidget* owner, const platform::OpenFileRequest& request) override {
         requests.emplace_back(owner, request);
         return chosen;
+    }
+    platform::SaveFileChoice saveFile(QWidget* owner,
+                                      const platform::SaveFileRequest& request) override {
+        saveRequests.emplace_back(owner, request);
+        return saved;
     }
 };
 

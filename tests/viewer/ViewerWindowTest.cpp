@@ -2,7 +2,10 @@
 // a team link followed by mouse and Back pressed, as a person would.
 #include "viewer/ViewerWindow.h"
 
+#include "PdfSummary.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +47,50 @@ TEST(ViewerWindowTest, FollowsATeamLinkByMouseAndComesBack) {
     ASSERT_TRUE(back && back->text() == "Back");
     ASSERT_TRUE(loads(window, [&] { back->trigger(); }));
     EXPECT_EQ(window.view()->url().fileName(), "tournament.html");
+}
+
+// "Save as PDF…" from a team page: the whole tournament of its folder, in one
+// file; a file that cannot be written is said, not shown as an error page.
+TEST(ViewerWindowTest, SavesTheTournamentOfThePageShownAsOnePdf) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("Tournament4");
+    const QString folder = dir.filePath("Tournament4");
+    for (const auto& [name, text] :
+         {std::pair("tournament.html", "<html><body><a href=\"AnnBob.html\">Ann & Bob</a>"),
+          std::pair("AnnBob.html", "<html><body>Ann & Bob")}) {
+        QFile page(folder + "/" + name);
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly) && page.write(text));
+    }
+    corvane::viewer::ViewerWindow window;
+    window.show();
+    ASSERT_TRUE(loads(window, [&] { window.OpenPage(folder + "/AnnBob.html"); }));
+
+    QStringList suggested;
+    QStringList errors;
+    QString chosen = dir.filePath("results.pdf");
+    window.setPdfPrompts({[&](QWidget* owner, const QString& start) {
+                              EXPECT_EQ(owner, &window);
+                              suggested << start;
+                              return chosen;
+                          },
+                          [&](QWidget*, const QString& error) { errors << error; }});
+    QAction* save = window.savePdfAction();
+    ASSERT_EQ(save->text(), "Save as PDF\u2026");
+    save->trigger();
+    EXPECT_FALSE(save->isEnabled()) << "one PDF at a time";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 120000));
+    EXPECT_EQ(suggested, QStringList{dir.filePath("Tournament4.pdf")});
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    QFile pdf(chosen);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(corvane::testing::summarise(pdf.readAll()).links,
+              (std::vector<std::vector<int>>{{1}, {}}));
+
+    chosen = dir.filePath("missing/results.pdf");
+    save->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 120000));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Could not save " + chosen)) << errors[0].toStdString();
 }
 
 } // namespace

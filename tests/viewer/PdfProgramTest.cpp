@@ -1,0 +1,126 @@
+// corvane-viewer --pdf run as a program, offscreen: a folder of small pages, a
+// played tournament of 20 teams as the program publishes it, and the mistakes.
+#include "PdfSummary.h"
+#include "reports/WriteReports.h"
+#include "store/TournamentStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace corvane::testing {
+namespace {
+
+struct ViewerRun {
+    int exitCode = -1;
+    QString err;
+};
+
+class PdfProgramTest : public ::testing::Test {
+protected:
+    // corvane-viewer with `arguments` from the scratch folder, its settings,
+    // caches and runtime folder there too.
+    ViewerRun viewer(const QStringList& arguments) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* variable :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+            env.insert(variable, dir.path());
+        env.remove("QT_QPA_PLATFORM"); // --pdf must go offscreen of its own accord
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        process.start(CORVANE_VIEWER_PROGRAM, arguments);
+        // Long enough for the slowest machine; a hang, not a slow run, fails.
+        constexpr int hangMs = 170000;
+        if (!process.waitForFinished(hangMs))
+            return {};
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(QDir(dir.path()).filePath(name));
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QFileInfo(file).path()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QByteArray read(const QString& name) const {
+        QFile file(QDir(dir.path()).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(PdfProgramTest, EveryPageOfTheFolderStartsASheetInTheOrderOfTheLeaderBoard) {
+    write("T1/tournament.html", "<html><body><a href=\"b b.html\">B</a> <a href=\"a.html\">A</a>");
+    write("T1/a.html", "<html><body>A <a href=\"tournament.html\">back</a>");
+    write("T1/b b.html", "<html><body>B");
+    write("T1/round.html", "<html><body>Round 1");
+    write("T1/notes.txt", "not a page");
+    const ViewerRun run = viewer({"--pdf", "all.pdf", "T1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const PdfSummary summary = summarise(read("all.pdf"));
+    EXPECT_EQ(summary.sheets, 4);
+    EXPECT_EQ(summary.links, (std::vector<std::vector<int>>{{1, 2}, {}, {0}, {}}));
+}
+
+TEST_F(PdfProgramTest, ATournamentOfTwentyTeamsFitsInTwoMegabytes) {
+    // Published as the program publishes it, with the program's own page images.
+    TournamentStore store;
+    store.workingDirectory = dir.path().toStdString();
+    store.tournamentFolder = "Tournament1";
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Tournament1"));
+    constexpr int teams = 20;
+    for (int i = 0; i < teams; ++i)
+        store.buildTeam("Player " + std::to_string(i) + "a", "Player " + std::to_string(i) + "b");
+    store.refreshOpponentLists();
+    for (int round = 1; round <= 3; ++round)
+        for (int i = 0; i < teams; i += 2)
+            store.recordGame({100 * round + i, 90 * round + 7 * i, round % 3, i % 2,
+                              store.teams()[i].teamName,
+                              store.teams()[(i + 2 * round + 1) % teams].teamName});
+    ASSERT_TRUE(writeReports(store).ok());
+    for (const char* image : {"title.jpg", "back.jpg"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE_DEFAULT_IMAGES "/") + image,
+                                QDir(dir.path()).filePath(QStringLiteral("Tournament1/") + image)));
+
+    const ViewerRun run = viewer({"--pdf", "Tournament1.pdf", "Tournament1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray pdf = read("Tournament1.pdf");
+    EXPECT_LT(pdf.size(), 2 * 1024 * 1024);
+    const PdfSummary summary = summarise(pdf);
+    ASSERT_GE(summary.sheets, 1 + teams);
+    // The leader board's team links lead to the team pages' first sheets, in
+    // standings order, and each team page leads back to the leader board.
+    std::vector<int> firstSheets = summary.links.front();
+    ASSERT_EQ(firstSheets.size(), std::size_t{teams});
+    EXPECT_GT(firstSheets.front(), 0);
+    firstSheets.push_back(summary.sheets);
+    for (std::size_t team = 0; team < teams; ++team) {
+        ASSERT_LT(firstSheets[team], firstSheets[team + 1]) << team;
+        std::vector<int> links;
+        for (int sheet = firstSheets[team]; sheet < firstSheets[team + 1]; ++sheet)
+            for (const int target : summary.links[static_cast<std::size_t>(sheet)])
+                links.push_back(target);
+        EXPECT_EQ(links, std::vector<int>{0}) << team;
+    }
+}
+
+TEST_F(PdfProgramTest, WithoutALeaderBoardOrAFolderNothingIsWritten) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Empty"));
+    const std::tuple<QStringList, int, QString> runs[] = {
+        {{"--pdf", "out.pdf", "Empty"}, 1, "holds no leader board"},
+        {{"--pdf", "out.pdf"}, 2, "No tournament folder given."},
+        {{"--pdf"}, 2, "--pdf needs the PDF file to write."},
+        {{"--pdf", "out.pdf", "Empty", "Other"}, 2, "Give one tournament folder only."},
+    };
+    for (const auto& [arguments, exitCode, part] : runs) {
+        const ViewerRun run = viewer(arguments);
+        EXPECT_EQ(run.exitCode, exitCode) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(part)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath("out.pdf")));
+    }
+}
+
+} // namespace
+} // namespace corvane::testing
