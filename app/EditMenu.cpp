@@ -1,7 +1,11 @@
 #include "app/EditMenu.h"
 
+#include "app/HistoryDialog.h"
+#include "app/RestoreDialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/HistorySteps.h"
+#include "platform/Services.h"
+#include "store/TournamentStore.h"
 
 #include <QAction>
 #include <QDialog>
@@ -26,10 +30,28 @@ void addEditMenu(QDialog& window) {
     // The window's own shortcuts, so they work while the menu is closed.
     window.addAction(undo);
     window.addAction(redo);
+    edit->addSeparator();
+    QAction* history = edit->addAction(QStringLiteral("&History..."));
+    QAction* restore = edit->addAction(QStringLiteral("Restore from &Backup..."));
+    history->setObjectName(QStringLiteral("history"));
+    restore->setObjectName(QStringLiteral("restore"));
+    QObject::connect(history, &QAction::triggered, &window, [&window] {
+        HistoryDialog dialog(&window);
+        platform::runModal(dialog);
+    });
+    QObject::connect(restore, &QAction::triggered, &window, [&window] {
+        RestoreDialog dialog(&window);
+        platform::runModal(dialog);
+    });
     // The texts name the step, read from the journal when the menu opens.
-    const auto refresh = [undo, redo] {
+    const auto refresh = [edit, undo, redo] {
         undo->setText(platform::historyStepText(false));
         redo->setText(platform::historyStepText(true));
+        // Without a tournament there is nothing to take back or restore.
+        const TournamentStore* store = TournamentStore::instance;
+        for (QAction* action : edit->actions()) {
+            action->setEnabled(store != nullptr && !store->noTournamentYet);
+        }
     };
     QObject::connect(edit, &QMenu::aboutToShow, edit, refresh);
     QObject::connect(undo, &QAction::triggered, &window,

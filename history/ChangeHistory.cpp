@@ -1,5 +1,6 @@
 #include "history/ChangeHistory.h"
 
+#include "history/Restore.h"
 #include "store/FileFormat.h"
 #include "store/NameCompare.h"
 
@@ -43,7 +44,7 @@ bool sameGame(const GameRecord& a, const GameRecord& b) {
 
 bool isUndoable(std::string_view action) {
     return action == saveGameAction || action == deleteGameAction || action == correctGameAction ||
-           action == renamePlayerAction;
+           action == renamePlayerAction || action == restoreAction;
 }
 
 // The journal as undo and redo see it: the changes that can be taken back,
@@ -96,6 +97,9 @@ std::string labelOf(const JournalLine& line) {
     GameRecord game;
     if (line.action == renamePlayerAction && line.fields.size() == 2) {
         return "Rename Player " + line.fields[0] + " to " + line.fields[1];
+    }
+    if (line.action == restoreAction && !line.fields.empty()) {
+        return "Restore Backup " + line.fields[0];
     }
     const bool correct = line.action == correctGameAction;
     if (!readGame(line.fields, correct ? 1 + gameFieldCount : 1, game)) {
@@ -178,13 +182,18 @@ StepResult step(TournamentStore& store, bool forward) {
     const JournalLine& change = from.back();
     result.label = labelOf(change);
     bool names = false;
-    result.problem = apply(store, change, forward, names);
+    // A restore puts whole files in place itself; the other changes are made in
+    // the store and then written.
+    const bool restore = change.action == restoreAction;
+    result.problem =
+        restore ? replayRestore(store, change, forward) : apply(store, change, forward, names);
     if (!result.problem.empty()) {
         result.problem = (forward ? "Redo " : "Undo ") + result.label + ": " + result.problem + ".";
+        result.done = restore; // a restore may have put some files in place
         return result;
     }
     result.done = true;
-    if (SaveResult saved = writeAll(store, names); !saved.ok()) {
+    if (SaveResult saved = restore ? SaveResult::success() : writeAll(store, names); !saved.ok()) {
         result.problem = saved.message();
         return result;
     }

@@ -24,11 +24,17 @@ constexpr std::size_t momentLength = 27;
 constexpr std::size_t dayLength = 10;
 constexpr std::int64_t maxBackupBytes = std::int64_t{1} << 30;
 
+// Now, in microseconds, never twice the same in this process: each version
+// gets a name of its own even when saves follow each other at once.
 std::string momentNow() {
     using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
-    const auto micro = duration_cast<microseconds>(now.time_since_epoch()).count() % 1'000'000;
+    static std::int64_t last = 0;
+    std::int64_t now = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+    now = std::max(now, last + 1);
+    last = now;
+    constexpr std::int64_t perSecond = 1'000'000;
+    const auto seconds = static_cast<std::time_t>(now / perSecond);
+    const auto micro = now % perSecond;
     std::tm utc{};
     ::gmtime_r(&seconds, &utc);
     char text[40];
@@ -78,7 +84,7 @@ void dropOldVersions(const fs::path& folder, const std::string& file) {
 
 } // namespace
 
-SaveResult keepPreviousVersion(const std::string& path) {
+SaveResult keepPreviousVersion(const std::string& path, std::string* kept) {
     const fs::path file(path);
     std::error_code error;
     if (!fs::is_regular_file(file, error)) {
@@ -86,18 +92,21 @@ SaveResult keepPreviousVersion(const std::string& path) {
     }
     const fs::path folder = file.parent_path() / backupsFolderName;
     fs::create_directory(folder, error);
-    const fs::path kept =
+    const fs::path version =
         folder / (file.filename().string() + std::string(momentSeparator) + momentNow());
     // A link costs no copying; a file system without links (FAT) gets a copy.
-    if (::link(path.c_str(), kept.c_str()) != 0) {
+    if (::link(path.c_str(), version.c_str()) != 0) {
         std::string bytes;
         const ReadResult read = readRegularFile(path, bytes, maxBackupBytes);
         if (read.refused()) {
-            return SaveResult::failure(kept.string(), read.reason());
+            return SaveResult::failure(version.string(), read.reason());
         }
-        if (SaveResult copied = writeFileAtomically(kept.string(), bytes); !copied.ok()) {
+        if (SaveResult copied = writeFileAtomically(version.string(), bytes); !copied.ok()) {
             return copied;
         }
+    }
+    if (kept != nullptr) {
+        *kept = version.string();
     }
     dropOldVersions(folder, file.filename().string());
     return SaveResult::success();

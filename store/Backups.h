@@ -22,8 +22,9 @@ struct BackupVersion {
 
 // Keeps the file at `path` as it is now (if it exists) in the backups folder
 // beside it, by a hard link where the file system has them and a copy where it
-// has not, then drops the versions beyond the rule. Say why when it cannot.
-SaveResult keepPreviousVersion(const std::string& path);
+// has not, then drops the versions beyond the rule. Says why when it cannot;
+// `kept`, if given, receives the version's path (empty when there was no file).
+SaveResult keepPreviousVersion(const std::string& path, std::string* kept = nullptr);
 
 // The kept versions of the files in `tournamentFolder`, oldest first.
 std::vector<BackupVersion> listBackups(const std::string& tournamentFolder);

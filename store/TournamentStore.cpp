@@ -162,6 +162,27 @@ void TournamentStore::keepVersionBeforeSave(const std::string& path) const {
     }
 }
 
+SaveResult TournamentStore::replaceDataFiles(const std::array<std::string, 3>& contents,
+                                             std::array<std::string, 3>& kept) {
+    for (std::size_t i = 0; i < dataFileNames.size(); ++i) {
+        const std::string path = filePath(dataFileNames[i]);
+        SaveResult saved = checkBeforeSave(path);
+        if (saved.ok()) {
+            (void)keepPreviousVersion(path, &kept[i]);
+            saved = writeFileAtomically(path, contents[i]);
+            noteSaved(path, saved);
+        }
+        if (!saved.ok()) {
+            return saved;
+        }
+    }
+    clearAll();
+    if (const ReadResult read = loadAll(); read.refused()) {
+        return SaveResult::failure(read.file(), read.reason());
+    }
+    return SaveResult::success();
+}
+
 SaveResult TournamentStore::saveFile(const std::string& path, std::string_view contents) {
     SaveResult saved = checkBeforeSave(path);
     if (saved.ok()) {

@@ -1,10 +1,12 @@
 #pragma once
 // The one in-memory home of the current tournament.
+#include "store/FileFormat.h"
 #include "store/ReadResult.h"
 #include "store/RecordList.h"
 #include "store/Records.h"
 #include "store/SaveResult.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -75,6 +77,14 @@ public:
     // Renames the player named `oldName`: its teams get their new names and the
     // games naming them follow. False, and nothing changes, without such a player.
     bool renamePlayer(std::string_view oldName, std::string newName);
+
+    // Replaces players.txt, teams.txt and games.txt with `contents`, in that
+    // order, each kept as a backup first, and reads the tournament again: what
+    // restoring an earlier version needs. `kept` receives the backups' paths.
+    SaveResult replaceDataFiles(const std::array<std::string, 3>& contents,
+                                std::array<std::string, 3>& kept);
+    static constexpr std::array<std::string_view, 3> dataFileNames{
+        fileformat::playersFileName, fileformat::teamsFileName, fileformat::gamesFileName};
 
     // Stable reorder of `teams` (the standings order); keeps the indexes right.
     void reorderTeams(const std::function<bool(const TeamRecord&, const TeamRecord&)>& before);

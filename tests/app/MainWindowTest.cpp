@@ -4,6 +4,7 @@
 
 #include "TestServices.h"
 #include "app/MainDialog.h"
+#include "history/ChangeHistory.h"
 #include "platform/DialogTemplate.h"
 #include "res/ids/Rounds.h"
 #include "store/TournamentStore.h"
@@ -199,6 +200,32 @@ TEST_F(MainWindowTest, TheRoundsMenuOpensTheNextRoundAndScheduleWindowsOverTheMa
               (Runs{{"Next Round", window.get()}, {"Schedule", window.get()}}));
     EXPECT_TRUE(shown().empty());
     EXPECT_TRUE(services.viewer.calls.empty()) << "opening a window writes and shows nothing";
+}
+
+TEST_F(MainWindowTest, TheEditMenuNamesItsStepsAndOpensHistoryAndRestore) {
+    current(1, "PLAYER Ann\nPLAYER Bob\nPLAYER Cy\nPLAYER Dee\n");
+    dir.write("Tournament1/teams.txt", "TEAM Ann & Bob\nTEAM Cy & Dee\n");
+    open();
+    const GameRecord game{150, 120, 0, 0, "Ann & Bob", "Cy & Dee"};
+    store().recordGame(game);
+    ASSERT_TRUE(store().writeGames().ok());
+    ASSERT_TRUE(history::record(store(), history::savedGame(store(), 0, game)).ok());
+    QMenu* edit = window->findChild<QMenu*>("editMenu");
+    ASSERT_NE(edit, nullptr);
+    emit edit->aboutToShow();
+    QStringList items;
+    for (const QAction* item : edit->actions())
+        items << item->text();
+    EXPECT_EQ(items, (QStringList{"Undo Save Game Ann & Bob vs Cy & Dee", "Redo", "", "&History...",
+                                  "Restore from &Backup..."}));
+    window->findChild<QAction*>("history")->trigger();
+    window->findChild<QAction*>("restore")->trigger();
+    EXPECT_EQ(services.dialogs.runs,
+              (Runs{{"History", window.get()}, {"Restore from Backup", window.get()}}));
+    window->findChild<QAction*>("undo")->trigger();
+    EXPECT_TRUE(store().games().empty());
+    EXPECT_EQ(dir.read("Tournament1/games.txt"), "");
+    EXPECT_EQ(services.viewer.calls.back(), "start " + dir.file("Tournament1/tournament.html"));
 }
 
 } // namespace

@@ -4,6 +4,11 @@
 #include "history/ChangeHistory.h"
 
 #include "StoreFixture.h"
+#include "history/Restore.h"
+#include "store/AtomicFile.h"
+#include "store/Backups.h"
+
+#include <algorithm>
 
 namespace corvane::testing {
 namespace {
@@ -136,6 +141,60 @@ TEST_F(ChangeHistoryTest, ADamagedJournalCostsOnlyItsLinesAndAChangedTournamentI
     EXPECT_NE(step.problem.find("nothing was changed"), std::string::npos) << step.problem;
     EXPECT_TRUE(changed->games().empty());
     EXPECT_EQ(redoLabel(*changed), "Save Game Zo & Co vs Ann & Bob") << "still there to redo";
+}
+
+// Every save keeps the file's previous version; an earlier version of the
+// whole tournament comes back, and the restore is taken back like any change.
+TEST_F(ChangeHistoryTest, ABackupIsRestoredAndTheRestoreTakenBack) {
+    save("Ann & Bob", 150, "Cy & Dee", 120);
+    save("Cy & Dee", 90, "Zo & Co", 80);
+    rename("Zo", "Zoë");
+    const std::string renamed = state(store);
+    const std::vector<TournamentVersion> versions = listVersions(store, 100);
+    // Newest first: before the rename's three files, then before the second game.
+    ASSERT_EQ(versions.size(), 4u);
+    EXPECT_LE(versions[1].moment, versions[0].moment);
+    const auto beforeSecondGame = std::find_if(versions.begin(), versions.end(), [](auto& v) {
+        return v.counts == std::array<std::size_t, 3>{6, 3, 1};
+    });
+    ASSERT_NE(beforeSecondGame, versions.end());
+    EXPECT_FALSE(beforeSecondGame->when.empty());
+
+    const StepResult restored = restoreVersion(store, *beforeSecondGame);
+    ASSERT_TRUE(restored.done && restored.problem.empty()) << restored.problem;
+    EXPECT_EQ(state(store),
+              "Ann & Bob 150-120 Cy & Dee; Ann & Bob 1/1; Cy & Dee 0/1; Zo & Co 0/0; ");
+    EXPECT_EQ(state(*reopened()), state(store));
+    EXPECT_EQ(undoLabel(store), "Restore Backup " + beforeSecondGame->when);
+
+    ASSERT_TRUE(undo(store).done);
+    EXPECT_EQ(state(store), renamed) << "the restore taken back";
+    EXPECT_EQ(state(*reopened()), renamed);
+    ASSERT_TRUE(redo(store).done);
+    EXPECT_EQ(state(store),
+              "Ann & Bob 150-120 Cy & Dee; Ann & Bob 1/1; Cy & Dee 0/1; Zo & Co 0/0; ");
+}
+
+TEST(Backups, TheLastFiftyOfEachFileAndTheLastOfEachDayAreKept) {
+    TempDir dir;
+    const std::string file = dir.file("games.txt");
+    std::filesystem::create_directory(dir.file("backups"));
+    // Versions of earlier days, as if kept then: three a day on two days.
+    for (const char* moment : {"2026-12-01T10-00-00.000000Z", "2026-12-01T11-00-00.000000Z",
+                               "2026-12-01T12-00-00.000000Z", "2026-12-02T10-00-00.000000Z",
+                               "2026-12-02T11-00-00.000000Z"})
+        writeBytes(dir.file(std::string("backups/games.txt.") + moment), moment);
+    for (int save = 0; save < 60; ++save) {
+        // Replaced as the program replaces files: a new file renamed over the old.
+        ASSERT_TRUE(writeFileAtomically(file, "version " + std::to_string(save)).ok());
+        ASSERT_TRUE(keepPreviousVersion(file).ok());
+    }
+    const std::vector<BackupVersion> kept = listBackups(dir.path());
+    ASSERT_EQ(kept.size(), backupsKeptPerFile + 2);
+    EXPECT_EQ(kept[0].moment, "2026-12-01T12-00-00.000000Z") << "the last of its day";
+    EXPECT_EQ(kept[1].moment, "2026-12-02T11-00-00.000000Z");
+    EXPECT_EQ(readBytes(kept.back().path), "version 59");
+    EXPECT_EQ(readBytes(kept[2].path), "version 10") << "the last fifty";
 }
 
 } // namespace

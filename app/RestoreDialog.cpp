@@ -1,0 +1,105 @@
+#include "app/RestoreDialog.h"
+
+#include "platform/Services.h"
+#include "store/TournamentStore.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace corvane::app {
+
+namespace {
+
+constexpr std::size_t versionsShown = 200;
+const char* const countNames[] = {"players", "teams", "games"};
+
+QString countsText(const std::array<std::size_t, 3>& counts) {
+    QStringList parts;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        parts << QStringLiteral("%1 %2").arg(counts[i]).arg(QLatin1String(countNames[i]));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+RestoreDialog::RestoreDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Restore from Backup"));
+    const TournamentStore& store = *TournamentStore::instance;
+    versions_ = history::listVersions(store, versionsShown);
+    table_ = new QTableWidget(static_cast<int>(versions_.size()), 4, this);
+    table_->setObjectName(QStringLiteral("versions"));
+    table_->setHorizontalHeaderLabels({QStringLiteral("Saved before"), QStringLiteral("Players"),
+                                       QStringLiteral("Teams"), QStringLiteral("Games")});
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const history::TournamentVersion& version = versions_[static_cast<std::size_t>(row)];
+        table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(version.when)));
+        for (int i = 0; i < 3; ++i) {
+            table_->setItem(
+                row, i + 1,
+                new QTableWidgetItem(QString::number(version.counts[static_cast<std::size_t>(i)])));
+        }
+    }
+    table_->resizeColumnsToContents();
+    change_ = new QLabel(versions_.empty() ? QStringLiteral("No earlier version is kept yet.")
+                                           : QStringLiteral("Choose a version."),
+                         this);
+    change_->setObjectName(QStringLiteral("change"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    restore_ = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::ActionRole);
+    restore_->setEnabled(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(change_);
+    layout->addWidget(buttons);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &RestoreDialog::OnChoose);
+    connect(restore_, &QPushButton::clicked, this, &RestoreDialog::OnRestore);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void RestoreDialog::OnChoose() {
+    const int row = table_->currentRow();
+    restore_->setEnabled(row >= 0);
+    if (row < 0) {
+        return;
+    }
+    const auto now = history::currentCounts(*TournamentStore::instance);
+    change_->setText(
+        QStringLiteral("Now: %1.\nAfter the restore: %2.")
+            .arg(countsText(now), countsText(versions_[static_cast<std::size_t>(row)].counts)));
+}
+
+void RestoreDialog::OnRestore() {
+    const int row = table_->currentRow();
+    if (row < 0) {
+        return;
+    }
+    const history::TournamentVersion& version = versions_[static_cast<std::size_t>(row)];
+    if (!platform::askYesNo(this,
+                            QStringLiteral("Restore the tournament as it was before %1?\n\n%2\n\n"
+                                           "The present files are kept, and Undo takes the "
+                                           "restore back.")
+                                .arg(QString::fromStdString(version.when), change_->text()),
+                            QStringLiteral("Warning"))) {
+        return;
+    }
+    const history::StepResult restored =
+        history::restoreVersion(*TournamentStore::instance, version);
+    if (!restored.problem.empty()) {
+        platform::notify(this, QString::fromStdString(restored.problem), QStringLiteral("Error"));
+    }
+    if (restored.done) {
+        platform::viewResults(this);
+        accept();
+    }
+}
+
+} // namespace corvane::app
