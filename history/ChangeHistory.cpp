@@ -55,10 +55,22 @@ struct Stacks {
     std::uint64_t lastNumber = 0;
 };
 
-Stacks readStacks(const TournamentStore& store) {
-    std::size_t damaged = 0;
+// The journal as read so far, so each step reads only what was added since.
+struct ReadSoFar {
+    JournalReader reader;
     Stacks stacks;
-    for (JournalLine& line : readJournal(journalPath(store), damaged)) {
+};
+
+// Valid until the next call.
+const Stacks& readStacks(const TournamentStore& store) {
+    static ReadSoFar read;
+    bool restarted = false;
+    std::vector<JournalLine> added = read.reader.newLines(journalPath(store), restarted);
+    if (restarted) {
+        read.stacks = Stacks{};
+    }
+    Stacks& stacks = read.stacks;
+    for (JournalLine& line : added) {
         stacks.lastNumber = std::max(stacks.lastNumber, line.number);
         if (isUndoable(line.action)) {
             stacks.redoable.clear();
@@ -172,8 +184,8 @@ std::string apply(TournamentStore& store, const JournalLine& line, bool forward,
 }
 
 StepResult step(TournamentStore& store, bool forward) {
-    Stacks stacks = readStacks(store);
-    std::vector<JournalLine>& from = forward ? stacks.redoable : stacks.undoable;
+    const Stacks& stacks = readStacks(store);
+    const std::vector<JournalLine>& from = forward ? stacks.redoable : stacks.undoable;
     StepResult result;
     if (from.empty()) {
         result.problem = forward ? "There is nothing to redo." : "There is nothing to undo.";
@@ -249,12 +261,12 @@ SaveResult record(const TournamentStore& store, const JournalLine& line) {
 }
 
 std::optional<std::string> undoLabel(const TournamentStore& store) {
-    const Stacks stacks = readStacks(store);
+    const Stacks& stacks = readStacks(store);
     return stacks.undoable.empty() ? std::nullopt : std::optional(labelOf(stacks.undoable.back()));
 }
 
 std::optional<std::string> redoLabel(const TournamentStore& store) {
-    const Stacks stacks = readStacks(store);
+    const Stacks& stacks = readStacks(store);
     return stacks.redoable.empty() ? std::nullopt : std::optional(labelOf(stacks.redoable.back()));
 }
 

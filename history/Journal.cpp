@@ -210,4 +210,60 @@ std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damag
     return lines;
 }
 
+std::vector<JournalLine> JournalReader::newLines(const std::string& path, bool& restarted) {
+    constexpr std::size_t tailBytes = 64;
+    std::vector<JournalLine> lines;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    const bool regular = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const auto device = static_cast<std::uint64_t>(info.st_dev);
+    const auto inode = static_cast<std::uint64_t>(info.st_ino);
+    const std::int64_t size = regular ? static_cast<std::int64_t>(info.st_size) : 0;
+    // Appended to since the last read: the same file, no shorter, the same end.
+    std::string tail(tail_.size(), '\0');
+    const bool appended =
+        regular && path == path_ && device == device_ && inode == inode_ && size >= consumed_ &&
+        ::pread(fd, tail.data(), tail.size(), consumed_ - static_cast<std::int64_t>(tail.size())) ==
+            static_cast<ssize_t>(tail.size()) &&
+        tail == tail_;
+    restarted = !appended;
+    if (restarted) {
+        *this = JournalReader{};
+        path_ = path;
+        device_ = device;
+        inode_ = inode;
+    }
+    std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(size - consumed_, 0)), '\0');
+    const ssize_t read =
+        regular && !bytes.empty() ? ::pread(fd, bytes.data(), bytes.size(), consumed_) : 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    bytes.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+    const std::size_t whole = bytes.rfind('\n');
+    if (whole == std::string::npos) {
+        return lines;
+    }
+    std::string_view rest(bytes.data(), whole + 1);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view text = rest.substr(0, end);
+        rest.remove_prefix(end + 1);
+        if (text.ends_with('\r')) {
+            text.remove_suffix(1);
+        }
+        JournalLine line;
+        if (!text.empty() && parseLine(text, line)) {
+            lines.push_back(std::move(line));
+        }
+    }
+    consumed_ += static_cast<std::int64_t>(whole + 1);
+    // The tail so far and what was taken are the bytes up to consumed_.
+    tail_.append(bytes.data(), whole + 1);
+    if (tail_.size() > tailBytes) {
+        tail_.erase(0, tail_.size() - tailBytes);
+    }
+    return lines;
+}
+
 } // namespace corvane::history

@@ -41,4 +41,21 @@ SaveResult appendLine(const std::string& path, const JournalLine& line);
 // left out and counted in `damaged`. A missing journal has none.
 std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damaged);
 
+// Reads a journal a step at a time: each call gives the lines added since the
+// last one, so a long journal is not read again for every change. A journal
+// that was replaced, shortened or changed at its end is read again whole, and
+// `restarted` says so. Damaged lines are left out; a torn last line waits
+// until it is ended.
+class JournalReader {
+public:
+    std::vector<JournalLine> newLines(const std::string& path, bool& restarted);
+
+private:
+    std::string path_;
+    std::uint64_t device_ = 0;
+    std::uint64_t inode_ = 0;
+    std::int64_t consumed_ = 0; // bytes of whole lines taken in
+    std::string tail_;          // the last of them, to tell an append from an edit
+};
+
 } // namespace corvane::history
