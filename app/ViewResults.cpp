@@ -34,7 +34,7 @@ void viewResults(QWidget* owner) {
     platform::ViewerLauncher* viewer = platform::services().viewer;
     // The running viewers go before the pages change under them.
     if (viewer) {
-        viewer->endRunningViewers();
+        viewer->endRunningViewers(store->workingDirectory);
     }
     const ReportOutcome outcome = writeReports(*store);
     if (!outcome.ok()) {

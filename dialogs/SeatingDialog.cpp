@@ -144,7 +144,7 @@ void SeatingDialog::OnSave() {
     platform::ViewerLauncher* viewer = platform::services().viewer;
     // As when publishing: the running viewers go before a page changes under them.
     if (viewer) {
-        viewer->endRunningViewers();
+        viewer->endRunningViewers(store->workingDirectory);
     }
     if (!platform::reportSave(this, writeRoundSheet(*store, sheetFileName_, sheetPage()))) {
         return;

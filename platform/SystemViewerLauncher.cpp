@@ -16,11 +16,20 @@ public:
         : viewer_{viewerName,
                   locateViewer(runningExecutable(), viewerName, CORVANE_INSTALLED_VIEWER)} {}
 
-    void endRunningViewers() override { (void)endViewerProcesses(viewer_, closeGrace); }
+    void endRunningViewers(const std::string& /*workingDirectory*/) override {
+        (void)endViewerProcesses(viewer_, closeGrace);
+    }
 
     bool startViewer(const std::string& pagePath) override {
         // "--" keeps a page path that starts with a dash from being read as an option.
         return startDetached(viewer_.executable, {"--", pagePath});
+    }
+
+    bool startDisplay(const std::string& workingDirectory, const std::string& screenName) override {
+        std::vector<std::string> words{"--display", workingDirectory};
+        if (!screenName.empty())
+            words.insert(words.end(), {"--screen", screenName});
+        return startDetached(viewer_.executable, words);
     }
 
 private:

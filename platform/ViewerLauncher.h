@@ -8,10 +8,17 @@ namespace corvane::platform {
 class ViewerLauncher {
 public:
     virtual ~ViewerLauncher() = default;
-    // Ends every running results viewer of the current user, and no other program.
-    virtual void endRunningViewers() = 0;
+    // Ends the current user's results viewers that show a page of a tournament
+    // folder of `workingDirectory`; viewers of anything else, and projector
+    // displays, are left running.
+    virtual void endRunningViewers(const std::string& workingDirectory) = 0;
     // Starts one viewer on `pagePath`; false if it could not be started.
     virtual bool startViewer(const std::string& pagePath) = 0;
+    // Starts the projector display of `workingDirectory` full screen on the screen
+    // named `screenName` (empty: the primary screen), ending any display of that
+    // folder already running first; false if it could not be started.
+    virtual bool startDisplay(const std::string& workingDirectory,
+                              const std::string& screenName) = 0;
 };
 
 // The real launcher: corvane-viewer beside the running program, else the installed one.

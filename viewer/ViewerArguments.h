@@ -16,7 +16,13 @@ struct ViewerArguments {
     // place of the page is written into the PDF file OUTPUT.
     bool pdf = false; // --pdf was given, right or wrong
     std::string pdfOutput;
-    std::string page;  // or, with --pdf, the tournament folder
+    // --display: the projector display, full screen; the working directory given in
+    // place of the page, whose current tournament's leader board it shows.
+    bool display = false;
+    // --screen NAME: the screen the display fills (empty: the primary screen).
+    std::string screen;
+    std::string
+        page; // or, with --pdf, the tournament folder; with --display, the working directory
     std::string error; // not empty if the command line is wrong
 };
 

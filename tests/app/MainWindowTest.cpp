@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, AnArchivedTournamentLoadsOnlyFromAFileInsideItsFolder) {
     EXPECT_EQ(store().tournamentFolder, "Tournament2");
     EXPECT_EQ(store().players().size(), 2u);
     EXPECT_EQ(services.viewer.calls,
-              (Calls{"end", "start " + dir.file("Tournament2/tournament.html")}));
+              (Calls{"end " + dir.path(), "start " + dir.file("Tournament2/tournament.html")}));
 }
 
 TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheViewers) {
@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     std::vector<bool> pageThere;
     services.viewer.onCall = [&] { pageThere.push_back(std::filesystem::exists(page)); };
     click(id::viewTournamentResults);
-    EXPECT_EQ(services.viewer.calls, (Calls{"end", "start " + page}));
+    EXPECT_EQ(services.viewer.calls, (Calls{"end " + dir.path(), "start " + page}));
     EXPECT_EQ(pageThere, (std::vector<bool>{false, true}));
     EXPECT_TRUE(shown().empty());
 

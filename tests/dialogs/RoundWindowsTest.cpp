@@ -108,8 +108,8 @@ TEST_F(RoundWindowsTest, TheSheetIsPrintedOrSavedAsShownAndOpenedInTheViewer) {
                          "Jo</td>"),
               std::string::npos)
         << sheet;
-    EXPECT_EQ(services.viewer.calls,
-              (Calls{"end", "start " + store().filePath("next-round.html")}));
+    EXPECT_EQ(services.viewer.calls, (Calls{"end " + store().workingDirectory,
+                                            "start " + store().filePath("next-round.html")}));
     EXPECT_TRUE(services.messages.shown.empty());
 
     click(window, id::print);
@@ -133,7 +133,7 @@ TEST_F(RoundWindowsTest, ASheetThatCannotBeSavedIsSaidAndNoViewerStarts) {
     EXPECT_TRUE(services.messages.shown[0].text.contains(
         QString::fromStdString(store().filePath("schedule.html"))));
     EXPECT_EQ(services.messages.shown[0].owner, &window);
-    EXPECT_EQ(services.viewer.calls, Calls{"end"});
+    EXPECT_EQ(services.viewer.calls, Calls{"end " + store().workingDirectory});
 }
 
 TEST_F(RoundWindowsTest, ScheduleShowsEveryRoundWithItsByesAndSavesItsSheet) {
