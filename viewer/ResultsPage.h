@@ -5,6 +5,11 @@
 
 namespace corvane::viewer {
 
+// Said instead of an error page where a page has not been written yet.
+inline constexpr const char* missingPageSentence = "The results have not been published yet.";
+// A page of that one sentence.
+QString missingPageHtml();
+
 class ResultsPage : public QWebEnginePage {
     Q_OBJECT
 public:

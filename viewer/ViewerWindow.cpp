@@ -2,15 +2,18 @@
 
 #include "viewer/ResultsPage.h"
 #include "viewer/TournamentPdf.h"
+#include "viewer/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -24,37 +27,43 @@ QSettings viewerSettings() {
     return QSettings(QStringLiteral("Corvane"), QStringLiteral("corvane-viewer"));
 }
 
-QString missingPageHtml() {
-    return QStringLiteral(
-               "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title></title></head>"
-               "<body style=\"font-family: sans-serif; text-align: center; "
-               "margin-top: 4em\"><p>%1</p></body></html>")
-        .arg(QString::fromLatin1(missingPageSentence));
-}
-
-PdfPrompts modalPdfPrompts() {
-    return {[](QWidget* owner, const QString& suggested) {
-                return QFileDialog::getSaveFileName(owner, QStringLiteral("Save as PDF"), suggested,
-                                                    QStringLiteral("PDF (*.pdf)"));
-            },
-            [](QWidget* owner, const QString& error) {
-                QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), error,
-                                QMessageBox::Ok, owner);
-                box.exec();
-            }};
-}
+constexpr const char* placementKey = "placement";
+// The placement is saved this soon after the window was moved or resized, so it
+// is kept even when the viewer is ended from outside rather than closed.
+constexpr int savePlacementMs = 400;
 
 } // namespace
+
+bool openWithDesktop(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+QString askPdfFile(QWidget* owner, const QString& suggested) {
+    return QFileDialog::getSaveFileName(owner, QStringLiteral("Save as PDF"), suggested,
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+
+void showViewerError(QWidget* owner, const QString& error) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), error, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+bool askPrinter(QWidget* owner, QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 ViewerWindow::ViewerWindow(QWidget* parent)
     // A profile of its own, kept off the record: the pages are local files and
     // nothing of them needs to be cached or stored.
     : QMainWindow(parent), profile_(new QWebEngineProfile(this)),
       page_(new ResultsPage(profile_, this)), view_(new QWebEngineView(this)),
-      pdf_(new TournamentPdf(profile_, this)), prompts_(modalPdfPrompts()) {
+      pdf_(new TournamentPdf(profile_, this)) {
     view_->setPage(page_);
     setCentralWidget(view_);
     setWindowTitle(QString::fromLatin1(viewerCaption));
+    // Started after each saved game: the organiser goes on typing where they were.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     BuildToolBar();
 
     // A refused navigation is answered once the page is done refusing it.
@@ -64,15 +73,13 @@ ViewerWindow::ViewerWindow(QWidget* parent)
     connect(view_, &QWebEngineView::urlChanged, this, &ViewerWindow::OnUrlChanged);
     connect(view_, &QWebEngineView::titleChanged, this, &ViewerWindow::OnTitleChanged);
     connect(view_, &QWebEngineView::printFinished, this, &ViewerWindow::OnPrintFinished);
+    connect(page_, &QWebEnginePage::pdfPrintingFinished, this, &ViewerWindow::OnPdfPrinted);
     connect(pdf_, &TournamentPdf::finished, this, &ViewerWindow::OnPdfFinished);
 
-    // The size is saved shortly after each change, so it is kept even when the
-    // viewer is ended from outside rather than closed.
-    saveSize_.setSingleShot(true);
-    saveSize_.setInterval(400);
-    connect(&saveSize_, &QTimer::timeout, this, &ViewerWindow::SaveWindowSize);
-    if (!restoreGeometry(viewerSettings().value(QStringLiteral("geometry")).toByteArray()))
-        resize(960, 720);
+    savePlacement_.setSingleShot(true);
+    savePlacement_.setInterval(savePlacementMs);
+    connect(&savePlacement_, &QTimer::timeout, this, &ViewerWindow::SaveWindowPlacement);
+    RestoreWindowPlacement();
 }
 
 ViewerWindow::~ViewerWindow() {
@@ -150,12 +157,18 @@ void ViewerWindow::OnPrint() {
     if (printer_)
         return; // still printing
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer_.get(), this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!prompts_.choosePrinter(this, *printer_)) {
         printer_.reset();
         return;
     }
     print_->setEnabled(false);
+    // Into a PDF file the engine writes its own PDF: text and shapes stay as they
+    // are, instead of a picture of every sheet at the printer's resolution.
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+        page_->printToPdf(printer_->outputFileName(), printer_->pageLayout(),
+                          printer_->pageRanges());
+        return;
+    }
     view_->print(printer_.get());
 }
 
@@ -191,22 +204,52 @@ void ViewerWindow::OnPdfFinished(const QString& error) {
     statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(pdfFile_)));
 }
 
-void ViewerWindow::OnOpenInBrowser() {
-    QDesktopServices::openUrl(requested_.isEmpty() ? view_->url() : requested_);
+void ViewerWindow::OnPdfPrinted(const QString& file, bool ok) {
+    OnPrintFinished();
+    if (!ok)
+        prompts_.showError(this, QStringLiteral("Could not save %1.\n\nChoose a folder you may "
+                                                "write to, and close the file if it is open.")
+                                     .arg(QDir::toNativeSeparators(file)));
 }
 
-void ViewerWindow::SaveWindowSize() {
-    viewerSettings().setValue(QStringLiteral("geometry"), saveGeometry());
+void ViewerWindow::OnOpenInBrowser() {
+    const QUrl url = requested_.isEmpty() ? view_->url() : requested_;
+    if (!prompts_.openExternally(url))
+        prompts_.showError(this,
+                           QString::fromLatin1(noBrowserText)
+                               .arg(url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
+                                                      : url.toString()));
+}
+
+void ViewerWindow::RestoreWindowPlacement() {
+    const QVariant saved = viewerSettings().value(QString::fromLatin1(placementKey));
+    const std::optional<QRect> last =
+        saved.canConvert<QRect>() ? std::optional(saved.toRect()) : std::nullopt;
+    const QScreen* screen = last ? QGuiApplication::screenAt(last->center()) : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(placeViewer(last, screen->availableGeometry()));
+}
+
+void ViewerWindow::SaveWindowPlacement() {
+    if (!isMinimized() && !isMaximized() && !isFullScreen())
+        viewerSettings().setValue(QString::fromLatin1(placementKey), geometry());
 }
 
 void ViewerWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    saveSize_.start();
+    savePlacement_.start();
+}
+
+void ViewerWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    savePlacement_.start();
 }
 
 void ViewerWindow::closeEvent(QCloseEvent* event) {
-    saveSize_.stop();
-    SaveWindowSize();
+    savePlacement_.stop();
+    SaveWindowPlacement();
     QMainWindow::closeEvent(event);
 }
 

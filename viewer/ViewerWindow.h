@@ -17,16 +17,29 @@ namespace corvane::viewer {
 class ResultsPage;
 class TournamentPdf;
 
-// What "Save as PDF…" asks and tells; tests answer without a modal window.
-struct PdfPrompts {
-    // The file to write, starting from `suggested`; empty when cancelled.
-    std::function<QString(QWidget* owner, const QString& suggested)> chooseFile;
-    // Shows why the PDF was not written.
-    std::function<void(QWidget* owner, const QString& error)> showError;
+// The modal parts of the viewer: what it asks and what it starts outside itself.
+// Tests answer in their place; each left out is the real one.
+bool openWithDesktop(const QUrl& url);
+QString askPdfFile(QWidget* owner, const QString& suggested);
+void showViewerError(QWidget* owner, const QString& error);
+bool askPrinter(QWidget* owner, QPrinter& printer);
+
+struct ViewerPrompts {
+    // "Save as PDF…": the file to write, starting from `suggested`; empty when cancelled.
+    std::function<QString(QWidget* owner, const QString& suggested)> chooseFile = askPdfFile;
+    // Says what went wrong.
+    std::function<void(QWidget* owner, const QString& error)> showError = showViewerError;
+    // Opens `url` in the desktop's web browser; false if none could be started.
+    std::function<bool(const QUrl& url)> openExternally = openWithDesktop;
+    // "Print": sets up `printer`; false when cancelled.
+    std::function<bool(QWidget* owner, QPrinter& printer)> choosePrinter = askPrinter;
 };
 
-// Said instead of an error page where a page has not been written yet.
-inline constexpr const char* missingPageSentence = "The results have not been published yet.";
+// Said when "Open in Web Browser" finds no browser to start.
+inline constexpr const char* noBrowserText =
+    "No web browser could be started to show %1.\n\nChoose a default web browser in your "
+    "desktop's settings, or open the page from your file manager.";
+
 inline constexpr const char* programName = "Corvane Tournament Software";
 // The caption while a page has no title of its own; a page's title goes before the
 // program's name.
@@ -43,13 +56,14 @@ public:
 
     QWebEngineView* view() const { return view_; }
     QAction* savePdfAction() const { return savePdf_; }
-    void setPdfPrompts(PdfPrompts prompts) { prompts_ = std::move(prompts); }
+    void setPrompts(ViewerPrompts prompts) { prompts_ = std::move(prompts); }
     // The page last asked for, shown or missing.
     QUrl requestedUrl() const { return requested_; }
     bool showsMissingPage() const { return showingMissing_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -59,12 +73,14 @@ private:
     void OnReload();
     void OnPrint();
     void OnPrintFinished();
+    void OnPdfPrinted(const QString& file, bool ok);
     // "Save as PDF…": every page of the tournament shown, in one file.
     void OnSaveAsPdf();
     void OnPdfFinished(const QString& error);
     void OnOpenInBrowser();
     void BuildToolBar();
-    void SaveWindowSize();
+    void SaveWindowPlacement();
+    void RestoreWindowPlacement();
 
     QWebEngineProfile* profile_;
     ResultsPage* page_;
@@ -72,10 +88,10 @@ private:
     QAction* print_ = nullptr;
     QAction* savePdf_ = nullptr;
     TournamentPdf* pdf_;
-    PdfPrompts prompts_;
+    ViewerPrompts prompts_;
     QString pdfFile_;
     std::unique_ptr<QPrinter> printer_;
-    QTimer saveSize_;
+    QTimer savePlacement_;
     QUrl requested_;
     bool showingMissing_ = false;
 };

@@ -1,11 +1,13 @@
 // corvane-viewer: shows a tournament's result pages as a browser renders them.
 #include "res/icons/ApplicationIcon.h"
+#include "viewer/DisplayWindow.h"
 #include "viewer/TournamentPdf.h"
 #include "viewer/ViewerArguments.h"
 #include "viewer/ViewerWindow.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QScreen>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <cstdio>
@@ -38,8 +40,6 @@ void ExitAfterFirstPage(ViewerWindow& window) {
 // --pdf: the whole tournament into one PDF file, without a window. Exit status
 // 0 when it was written, 1 with the reason on standard error when not.
 int SaveTournamentPdf(const corvane::viewer::ViewerArguments& args) {
-    // The engine's account of its graphics set-up is no news on a command line.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     // Off the record, as the window's: nothing of the pages is kept.
     QWebEngineProfile profile;
     corvane::viewer::TournamentPdf pdf(&profile);
@@ -60,6 +60,27 @@ int SaveTournamentPdf(const corvane::viewer::ViewerArguments& args) {
         return 1;
     }
     return 0;
+}
+
+// --display: the projector display of a working directory, on the screen named
+// (the primary one when none is named or no screen has that name).
+int ShowDisplay(const corvane::viewer::ViewerArguments& args) {
+    corvane::viewer::DisplayWindow window(QString::fromStdString(args.page));
+    if (args.exitAfterLoad) {
+        QObject::connect(&window, &corvane::viewer::DisplayWindow::updated, &window, [&window] {
+            window.view()->page()->toPlainText([&window](const QString& text) {
+                std::printf("%s\n%s\n", qPrintable(window.updatedText()), qPrintable(text));
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        });
+    }
+    QScreen* screen = nullptr;
+    for (QScreen* candidate : QGuiApplication::screens())
+        if (candidate->name() == QString::fromStdString(args.screen))
+            screen = candidate;
+    window.ShowOn(screen ? screen : QGuiApplication::primaryScreen());
+    return QApplication::exec();
 }
 
 } // namespace
@@ -88,6 +109,8 @@ int main(int argc, char* argv[]) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // The engine's account of its graphics set-up is no news to the organiser.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationName(QStringLiteral("corvane-viewer"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
@@ -102,6 +125,8 @@ int main(int argc, char* argv[]) {
 
     if (args.pdf)
         return SaveTournamentPdf(args);
+    if (args.display)
+        return ShowDisplay(args);
 
     ViewerWindow window;
     if (args.exitAfterLoad)

@@ -68,7 +68,7 @@ TEST(ViewerWindowTest, SavesTheTournamentOfThePageShownAsOnePdf) {
     QStringList suggested;
     QStringList errors;
     QString chosen = dir.filePath("results.pdf");
-    window.setPdfPrompts({[&](QWidget* owner, const QString& start) {
+    window.setPrompts({[&](QWidget* owner, const QString& start) {
                               EXPECT_EQ(owner, &window);
                               suggested << start;
                               return chosen;

@@ -1,0 +1,253 @@
+#include "viewer/DisplayWindow.h"
+
+#include "viewer/DisplayPage.h"
+#include "viewer/ResultsPage.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+#include <QWindow>
+#include <algorithm>
+
+namespace corvane::viewer {
+namespace {
+
+// The width the pages are drawn for: the 980-pixel table and the page's margins.
+constexpr double pageWidth = 1000.0;
+// The web engine's own limits on zoom.
+constexpr double minZoom = 0.25;
+constexpr double maxZoom = 5.0;
+// Readable from the back of a room: a stop of some seconds, then about a row a second.
+constexpr int scrollPauseMs = 6000;
+constexpr int scrollSpeed = 30;
+// Folder watching does not reach across every network share: looked at this often too.
+constexpr int pollMs = 1000;
+// Writes come in bursts (a page per team): they are taken together.
+constexpr int settleMs = 15;
+// The corner label's text height, as a part of the screen's height.
+constexpr int labelHeightParts = 40;
+constexpr int minLabelPixels = 14;
+constexpr int labelMargin = 12;
+
+QString localPath(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+} // namespace
+
+DisplayWindow::DisplayWindow(const QString& workingDirectory, QWidget* parent)
+    : QWidget(parent), boards_(workingDirectory.toStdString()),
+      profile_(new QWebEngineProfile(this)), page_(new DisplayPage(profile_, this)),
+      view_(new QWebEngineView(this)), updatedLabel_(new QLabel(this)) {
+    setWindowTitle(QString::fromLatin1(displayCaption));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setCursor(Qt::BlankCursor);
+    setStyleSheet(QStringLiteral("background: black"));
+
+    page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+    page_->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    setScrollTiming(scrollPauseMs, scrollSpeed);
+    view_->setPage(page_);
+    // For looking only: no clicks, no keys, no pointer; the window keeps Escape.
+    view_->setFocusPolicy(Qt::NoFocus);
+    view_->setEnabled(false);
+    view_->setCursor(Qt::BlankCursor);
+
+    updatedLabel_->setStyleSheet(QStringLiteral(
+        "color: white; background: rgba(0, 0, 0, 160); padding: 4px 10px; border-radius: 6px"));
+    updatedLabel_->hide();
+
+    connect(page_, &DisplayPage::drawn, this, &DisplayWindow::OnDrawn);
+    connect(view_, &QWebEngineView::loadFinished, this, &DisplayWindow::OnLoadFinished);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this,
+            &DisplayWindow::OnFolderChanged);
+    soon_.setSingleShot(true);
+    soon_.setInterval(settleMs);
+    connect(&soon_, &QTimer::timeout, this, &DisplayWindow::OnCheck);
+    poll_.setInterval(pollMs);
+    connect(&poll_, &QTimer::timeout, this, &DisplayWindow::OnCheck);
+    poll_.start();
+
+    WatchFolders();
+    Load();
+}
+
+DisplayWindow::~DisplayWindow() {
+    // The page must go before the profile it was made with.
+    delete view_;
+    delete page_;
+}
+
+void DisplayWindow::ShowOn(QScreen* screen) {
+    if (screen) {
+        setGeometry(screen->geometry());
+        create();
+        windowHandle()->setScreen(screen);
+    }
+    showFullScreen();
+}
+
+void DisplayWindow::setScrollTiming(int pauseMs, int pixelsPerSecond) {
+    // For the pages to come, and for the page shown if it runs the script already.
+    page_->scripts().clear();
+    QWebEngineScript script;
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setSourceCode(displayScript(pauseMs, pixelsPerSecond));
+    page_->scripts().insert(script);
+    page_->runJavaScript(QStringLiteral("if (window.corvaneDisplay) {"
+                                        " corvaneDisplay.state.pauseMs = %1;"
+                                        " corvaneDisplay.state.speed = %2; }")
+                             .arg(pauseMs)
+                             .arg(pixelsPerSecond));
+}
+
+QString DisplayWindow::updatedText() const {
+    return updatedLabel_->isHidden() ? QString() : updatedLabel_->text();
+}
+
+QString DisplayWindow::boardPath() const {
+    return localPath(boards_.current());
+}
+
+void DisplayWindow::OnFolderChanged() {
+    if (!soon_.isActive())
+        soon_.start();
+}
+
+void DisplayWindow::OnCheck() {
+    const PublishedBoards::Change change = boards_.check();
+    WatchFolders();
+    if (change == PublishedBoards::Change::none)
+        return;
+    if (loading_) {
+        pending_ = true;
+    } else if (change == PublishedBoards::Change::rewritten && showsBoard_) {
+        ReplaceInPlace();
+    } else {
+        Load();
+    }
+}
+
+void DisplayWindow::WatchFolders() {
+    QStringList wanted;
+    for (const std::string& folder : boards_.folders())
+        wanted << localPath(folder);
+    const QStringList watched = watcher_.directories();
+    QStringList gone;
+    for (const QString& folder : watched)
+        if (!wanted.contains(folder))
+            gone << folder;
+    if (!gone.isEmpty())
+        watcher_.removePaths(gone);
+    QStringList added;
+    for (const QString& folder : wanted)
+        if (!watched.contains(folder))
+            added << folder;
+    if (!added.isEmpty())
+        (void)watcher_.addPaths(added);
+}
+
+void DisplayWindow::Load() {
+    ++generation_;
+    loading_ = true;
+    pending_ = false;
+    showsBoard_ = !boards_.current().empty();
+    if (showsBoard_)
+        view_->load(QUrl::fromLocalFile(boardPath()));
+    else
+        page_->setHtml(missingPageHtml());
+}
+
+void DisplayWindow::ReplaceInPlace() {
+    QFile file(boardPath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        Load(); // gone between the look and the read: shown as it now is
+        return;
+    }
+    const QString html = QString::fromUtf8(file.readAll());
+    const QByteArray quoted = QJsonDocument(QJsonArray{html}).toJson(QJsonDocument::Compact);
+    ++generation_;
+    page_->runJavaScript(QStringLiteral("corvaneDisplay.update(%1[0], %2)")
+                             .arg(QString::fromUtf8(quoted))
+                             .arg(generation_));
+}
+
+void DisplayWindow::OnLoadFinished(bool ok) {
+    loading_ = false;
+    ScaleToWidth();
+    if (pending_) {
+        pending_ = false;
+        if (ok && showsBoard_) {
+            ReplaceInPlace();
+            return;
+        }
+        Load();
+        return;
+    }
+    page_->runJavaScript(
+        QStringLiteral(
+            "window.corvaneDisplay ? corvaneDisplay.afterFrame(%1) : console.log('%2%1')")
+            .arg(generation_)
+            .arg(QLatin1StringView(DisplayPage::drawnMessage)));
+}
+
+void DisplayWindow::OnDrawn(int generation) {
+    if (generation != generation_)
+        return; // an older update; a newer one is on its way
+    const FileStamp stamp = boards_.currentStamp();
+    if (stamp.exists) {
+        const QDateTime published = QDateTime::fromMSecsSinceEpoch(stamp.modifiedNs / 1'000'000);
+        updatedLabel_->setText(QStringLiteral("Updated ") +
+                               published.toString(QStringLiteral("HH:mm")));
+        updatedLabel_->show();
+    } else {
+        updatedLabel_->hide();
+    }
+    PlaceUpdatedLabel();
+    emit updated();
+}
+
+void DisplayWindow::ScaleToWidth() {
+    view_->setZoomFactor(std::clamp(view_->width() / pageWidth, minZoom, maxZoom));
+}
+
+void DisplayWindow::PlaceUpdatedLabel() {
+    QFont font = updatedLabel_->font();
+    font.setPixelSize(std::max(minLabelPixels, height() / labelHeightParts));
+    updatedLabel_->setFont(font);
+    updatedLabel_->adjustSize();
+    updatedLabel_->move(width() - updatedLabel_->width() - labelMargin,
+                        height() - updatedLabel_->height() - labelMargin);
+    updatedLabel_->raise();
+}
+
+void DisplayWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && isFullScreen()) {
+        showNormal();
+        return;
+    }
+    if (event->key() == Qt::Key_F11 && !isFullScreen()) {
+        showFullScreen();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DisplayWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    view_->setGeometry(rect());
+    ScaleToWidth();
+    PlaceUpdatedLabel();
+}
+
+} // namespace corvane::viewer
