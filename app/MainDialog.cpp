@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/DataEntryDialogs.h"
 #include "app/DefaultImages.h"
+#include "app/DisplayMenu.h"
 #include "app/EditMenu.h"
 #include "app/ExportMenu.h"
 #include "app/OpenCurrentTournament.h"
@@ -65,6 +66,7 @@ MainDialog::MainDialog(QWidget* parent)
     }
     addEditMenu(*this);
     addRoundsMenu(*this);
+    addDisplayMenu(*this);
     OnInitDialog();
 }
 

@@ -93,7 +93,10 @@ void DisplayWindow::ShowOn(QScreen* screen) {
         create();
         windowHandle()->setScreen(screen);
     }
-    showFullScreen();
+    // Not showFullScreen(): that activates the window, and the focus would leave
+    // the organiser's.
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    show();
 }
 
 void DisplayWindow::setScrollTiming(int pauseMs, int pixelsPerSecond) {
@@ -237,7 +240,7 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_F11 && !isFullScreen()) {
-        showFullScreen();
+        setWindowState(windowState() | Qt::WindowFullScreen);
         return;
     }
     QWidget::keyPressEvent(event);

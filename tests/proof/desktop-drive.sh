@@ -2,8 +2,9 @@
 # Drives the real program on a virtual desktop (Xvfb with the openbox window
 # manager) through a whole tournament, by keyboard and mouse, as a person would:
 # start the first tournament, add four players, build two teams, save a game,
-# delete it, view the results. Then checks the files, the pages and that the
-# viewer opened. Screenshots of each window are kept in the output folder.
+# delete it, view the results, put the standings on the projector display. Then
+# checks the files, the pages, that the viewer opened and that neither the viewer
+# nor the display took the focus. Screenshots of each window are kept in the output folder.
 # Usage (under xvfb-run): desktop-drive.sh PROGRAM OUTPUT-FOLDER
 set -eu
 program=$(realpath "$1")
@@ -34,7 +35,7 @@ open_viewers() {
     done | sort -u
 }
 finish() {
-    for pid in $(open_viewers) $app $wm; do
+    for pid in $(open_viewers) ${display_pid:-} $app $wm; do
         kill "$pid" 2>/dev/null || true
     done
     rm -rf "$work"
@@ -168,6 +169,9 @@ keys Tab Tab space
 answer Warning
 viewer=$(window "Tournament Results - ") || true
 [ -n "$viewer" ] || fail "the viewer did not open after Save"
+# The organiser goes on typing in the dialog: the viewer came up without the focus.
+sleep 1
+[ "$(xdotool getwindowfocus)" = "$dialog" ] || fail "the viewer took the focus after Save"
 until_true 'grep -q "TEAM1_SCORE 150" "$work/Tournament1/games.txt"' "the game was not saved"
 sleep 2 # for the screenshot only: the page's drawing
 shot 05-viewer-after-save
@@ -202,6 +206,24 @@ for page in tournament.html AnnBob.html CyDee.html title.jpg back.jpg; do
     [ -s "$folder/$page" ] || fail "$page is missing"
 done
 grep -q "Teams with 0 games completed" "$folder/tournament.html" || fail "leader board"
+
+# The projector display, from the View menu: full screen, and the focus stays with
+# the main window. Publishing again leaves it running, the same process, while
+# the viewer of the results is ended and started anew.
+focus "$main"
+keys alt+v p
+display=$(window "^Standings Display - ") || true
+[ -n "$display" ] || fail "the projector display did not open"
+display_pid=$(xdotool getwindowpid "$display")
+sleep 1
+[ "$(xdotool getwindowfocus)" = "$main" ] || fail "the projector display took the focus"
+before=$(open_viewers)
+press_button 3
+until_true '[ -n "$(open_viewers)" ] && [ "$(open_viewers)" != "$before" ]' "no viewer after publishing"
+kill -0 "$display_pid" 2>/dev/null || fail "publishing ended the projector display"
+sleep 1
+shot 08-projector-display
+kill "$display_pid"
 
 focus "$main"
 keys alt+F4

@@ -4,6 +4,7 @@
 #include "app/ViewResults.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 namespace corvane::testing {
@@ -12,6 +13,9 @@ void ensureApplication() {
     if (QApplication::instance())
         return;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Settings the windows remember go to a scratch folder, never the user's own.
+    static QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     static int argc = 1;
     static char name[] = "corvane-tests";
     static char* argv[] = {name, nullptr};

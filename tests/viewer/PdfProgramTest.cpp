@@ -1,8 +1,7 @@
 // corvane-viewer --pdf run as a program, offscreen: a folder of small pages, a
 // played tournament of 20 teams as the program publishes it, and the mistakes.
 #include "PdfSummary.h"
-#include "reports/WriteReports.h"
-#include "store/TournamentStore.h"
+#include "PublishedTournament.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,24 +64,8 @@ TEST_F(PdfProgramTest, EveryPageOfTheFolderStartsASheetInTheOrderOfTheLeaderBoar
 }
 
 TEST_F(PdfProgramTest, ATournamentOfTwentyTeamsFitsInTwoMegabytes) {
-    // Published as the program publishes it, with the program's own page images.
-    TournamentStore store;
-    store.workingDirectory = dir.path().toStdString();
-    store.tournamentFolder = "Tournament1";
-    ASSERT_TRUE(QDir(dir.path()).mkpath("Tournament1"));
     constexpr int teams = 20;
-    for (int i = 0; i < teams; ++i)
-        store.buildTeam("Player " + std::to_string(i) + "a", "Player " + std::to_string(i) + "b");
-    store.refreshOpponentLists();
-    for (int round = 1; round <= 3; ++round)
-        for (int i = 0; i < teams; i += 2)
-            store.recordGame({100 * round + i, 90 * round + 7 * i, round % 3, i % 2,
-                              store.teams()[i].teamName,
-                              store.teams()[(i + 2 * round + 1) % teams].teamName});
-    ASSERT_TRUE(writeReports(store).ok());
-    for (const char* image : {"title.jpg", "back.jpg"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE_DEFAULT_IMAGES "/") + image,
-                                QDir(dir.path()).filePath(QStringLiteral("Tournament1/") + image)));
+    ASSERT_TRUE(publishTournament(dir.path(), teams));
 
     const ViewerRun run = viewer({"--pdf", "Tournament1.pdf", "Tournament1"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

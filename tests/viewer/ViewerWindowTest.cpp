@@ -3,9 +3,13 @@
 #include "viewer/ViewerWindow.h"
 
 #include "PdfSummary.h"
+#include "PublishedTournament.h"
+#include "viewer/WindowPlacement.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPrinter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,11 +73,11 @@ TEST(ViewerWindowTest, SavesTheTournamentOfThePageShownAsOnePdf) {
     QStringList errors;
     QString chosen = dir.filePath("results.pdf");
     window.setPrompts({[&](QWidget* owner, const QString& start) {
-                              EXPECT_EQ(owner, &window);
-                              suggested << start;
-                              return chosen;
-                          },
-                          [&](QWidget*, const QString& error) { errors << error; }});
+                           EXPECT_EQ(owner, &window);
+                           suggested << start;
+                           return chosen;
+                       },
+                       [&](QWidget*, const QString& error) { errors << error; }});
     QAction* save = window.savePdfAction();
     ASSERT_EQ(save->text(), "Save as PDF\u2026");
     save->trigger();
@@ -91,6 +95,82 @@ TEST(ViewerWindowTest, SavesTheTournamentOfThePageShownAsOnePdf) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return save->isEnabled(); }, 120000));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith("Could not save " + chosen)) << errors[0].toStdString();
+}
+
+TEST(ViewerWindowTest, OpensWhereTheLastOneWasKeptOnTheScreen) {
+    {
+        corvane::viewer::ViewerWindow last;
+        last.show();
+        last.setGeometry(100, 120, 700, 500);
+        last.close();
+    }
+    corvane::viewer::ViewerWindow next;
+    next.show();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(next.geometry(), corvane::viewer::placeViewer(QRect(100, 120, 700, 500), available));
+}
+
+TEST(ViewerWindowTest, PlacementKeepsTheWindowOnTheScreen) {
+    using corvane::viewer::placeViewer;
+    const QRect screen(0, 0, 1280, 800);
+    const int top = corvane::viewer::titleBarAllowance;
+    const std::tuple<std::optional<QRect>, QRect, QRect> cases[] = {
+        // The first viewer: the whole table, centred, its title bar on the screen.
+        {std::nullopt, screen, QRect(110, 0, 1060, 768).translated(0, top)},
+        {std::nullopt, QRect(0, 0, 1000, 600), QRect(0, top, 1000, 568)},
+        // Where the last one was, when it still fits.
+        {QRect(40, 60, 900, 600), screen, QRect(40, 60, 900, 600)},
+        // Hanging off the bottom right: moved back in; too big: made smaller.
+        {QRect(900, 500, 900, 600), screen, QRect(380, 200, 900, 600)},
+        {QRect(-50, -50, 2000, 1500), screen, QRect(0, top, 1280, 800 - top)},
+        // On a second screen to the right.
+        {QRect(1400, 100, 800, 600), QRect(1280, 0, 1920, 1080), QRect(1400, 100, 800, 600)},
+    };
+    for (const auto& [saved, available, placed] : cases)
+        EXPECT_EQ(placeViewer(saved, available), placed) << placed.x() << "," << placed.y();
+}
+
+// "Open in Web Browser" without a browser says so; "Print" into a PDF file writes
+// the engine's own small PDF, not a picture of each sheet.
+TEST(ViewerWindowTest, ABrowserThatCannotStartIsSaidAndPrintingToAFileStaysSmall) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(corvane::testing::publishTournament(dir.path(), 20));
+    corvane::viewer::ViewerWindow window;
+    window.show();
+    const QString board = dir.filePath("Tournament1/tournament.html");
+    ASSERT_TRUE(loads(window, [&] { window.OpenPage(board); }));
+
+    QStringList errors;
+    corvane::viewer::ViewerPrompts prompts;
+    prompts.showError = [&](QWidget*, const QString& error) { errors << error; };
+    prompts.openExternally = [](const QUrl&) { return false; };
+    const QString printed = dir.filePath("printed.pdf");
+    prompts.choosePrinter = [&](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    };
+    window.setPrompts(prompts);
+    const QList<QAction*> actions = window.findChild<QToolBar*>()->actions();
+    const auto action = [&](const QString& text) {
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [&](QAction* a) { return a->text() == text; });
+        return found == actions.end() ? nullptr : *found;
+    };
+    ASSERT_TRUE(action("Open in Web Browser") && action("Print"));
+
+    action("Open in Web Browser")->trigger();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(board))) << errors[0].toStdString();
+
+    action("Print")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return action("Print")->isEnabled(); }, 120000));
+    EXPECT_EQ(errors.size(), 1);
+    QFile pdf(printed);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.peek(5) == "%PDF-");
+    constexpr qint64 smallPdf = 500 * 1024;
+    EXPECT_LT(pdf.size(), smallPdf);
 }
 
 } // namespace
