@@ -6,13 +6,17 @@
 #include "app/MainDialog.h"
 #include "history/ChangeHistory.h"
 #include "platform/DialogTemplate.h"
+#include "res/ids/Display.h"
 #include "res/ids/Rounds.h"
 #include "store/TournamentStore.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -200,6 +204,24 @@ TEST_F(MainWindowTest, TheRoundsMenuOpensTheNextRoundAndScheduleWindowsOverTheMa
               (Runs{{"Next Round", window.get()}, {"Schedule", window.get()}}));
     EXPECT_TRUE(shown().empty());
     EXPECT_TRUE(services.viewer.calls.empty()) << "opening a window writes and shows nothing";
+}
+
+TEST_F(MainWindowTest, TheViewMenuPutsTheWorkingDirectorysStandingsOnTheScreenRemembered) {
+    current(1);
+    open();
+    const std::string screen = QGuiApplication::primaryScreen()->name().toStdString();
+    trigger(ids::display::projectorDisplayCommand);
+    EXPECT_TRUE(services.dialogs.runs.empty()) << "one screen: nothing to choose";
+    EXPECT_EQ(services.viewer.calls, Calls{"display " + dir.path() + " " + screen});
+    EXPECT_EQ(QSettings("Corvane", "corvane").value("display/screen").toString().toStdString(),
+              screen);
+    EXPECT_TRUE(shown().empty());
+
+    services.viewer.displayStarts = false;
+    trigger(ids::display::projectorDisplayCommand);
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].caption, "Error");
+    EXPECT_TRUE(shown()[0].text.contains("corvane-viewer"));
 }
 
 TEST_F(MainWindowTest, TheEditMenuNamesItsStepsAndOpensHistoryAndRestore) {

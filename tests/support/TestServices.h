@@ -60,10 +60,11 @@ struct FakeFileDialogs final : platform::FileDialogs {
 struct FakeViewerLauncher final : platform::ViewerLauncher {
     std::vector<std::string> calls; // "end <folder>", "start <page>", "display <folder> <screen>"
     std::function<void()> onCall;   // runs at each call, to look at the files then
+    bool displayStarts = true;      // what startDisplay answers
     void endRunningViewers(const std::string& folder) override { record("end " + folder); }
     bool startViewer(const std::string& page) override { return record("start " + page); }
     bool startDisplay(const std::string& folder, const std::string& screen) override {
-        return record("display " + folder + " " + screen);
+        return record("display " + folder + " " + screen) && displayStarts;
     }
     bool record(std::string call) {
         calls.push_back(std::move(call));
