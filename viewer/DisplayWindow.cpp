@@ -32,7 +32,7 @@ constexpr int scrollSpeed = 30;
 // Folder watching does not reach across every network share: looked at this often too.
 constexpr int pollMs = 1000;
 // Writes come in bursts (a page per team): they are taken together.
-constexpr int settleMs = 15;
+constexpr int settleMs = 5;
 // The corner label's text height, as a part of the screen's height.
 constexpr int labelHeightParts = 40;
 constexpr int minLabelPixels = 14;
