@@ -1,0 +1,84 @@
+// Which leader board a display shows, followed from one publish to the next.
+#include "reports/PublishedBoards.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <optional>
+#include <stdlib.h>
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Change = PublishedBoards::Change;
+
+class PublishedBoardsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "corvane-boards-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Publishes `folder`'s board, `ageSeconds` old (by default each later than the
+    // last); an empty text removes it.
+    std::string publish(const std::string& folder, const std::string& text,
+                        std::optional<int> ageSeconds = std::nullopt) {
+        const fs::path board = dir / folder / "tournament.html";
+        fs::create_directories(board.parent_path());
+        if (text.empty()) {
+            fs::remove(board);
+        } else {
+            std::ofstream(board) << text;
+            fs::last_write_time(board, fs::file_time_type::clock::now() -
+                                           std::chrono::seconds(ageSeconds.value_or(-++tick)));
+        }
+        return board.string();
+    }
+
+    fs::path dir;
+    int tick = 0;
+};
+
+TEST_F(PublishedBoardsTest, TheNewestBoardIsShownAndEachPublishIsSeenOnce) {
+    const std::string first = publish("Tournament1", "1", 60);
+    const std::string second = publish("Tournament2", "2", 30);
+    fs::create_directories(dir / "NotATournament");
+    PublishedBoards boards(dir.string());
+    EXPECT_EQ(boards.current(), second);
+    EXPECT_TRUE(boards.currentStamp().exists);
+    EXPECT_EQ(boards.folders().size(), 4u) << "the working directory and its three folders";
+
+    // What each step publishes, and what the display then does.
+    const std::tuple<std::string, std::string, Change, std::string> steps[] = {
+        {"", "", Change::none, second},
+        {"Tournament2", "2 again", Change::rewritten, second},
+        {"Tournament1", "1 again", Change::switched, first}, // an archived one republished
+        {"Tournament3", "3", Change::switched, dir / "Tournament3/tournament.html"},
+        {"Tournament3", "", Change::switched, first}, // gone: the newest left
+    };
+    for (const auto& [folder, text, change, shown] : steps) {
+        if (!folder.empty())
+            publish(folder, text);
+        EXPECT_EQ(boards.check(), change) << folder << " " << text;
+        EXPECT_EQ(boards.current(), shown) << folder << " " << text;
+    }
+    publish("Tournament1", "");
+    publish("Tournament2", "");
+    EXPECT_EQ(boards.check(), Change::vanished);
+    EXPECT_TRUE(boards.current().empty());
+}
+
+TEST_F(PublishedBoardsTest, AWorkingDirectoryNotThereShowsNothingUntilItIsBack) {
+    PublishedBoards boards((dir / "share").string());
+    EXPECT_TRUE(boards.current().empty());
+    EXPECT_EQ(boards.check(), Change::none);
+    const std::string board = publish("share/Tournament1", "1");
+    EXPECT_EQ(boards.check(), Change::switched);
+    EXPECT_EQ(boards.current(), board);
+}
+
+} // namespace
+} // namespace corvane
