@@ -154,25 +154,19 @@ ReadResult TournamentStore::loadAll() {
     return first ? *first : ReadResult::read(stampOf(tournamentPath()));
 }
 
-void TournamentStore::keepVersionBeforeSave(const std::string& path) const {
+void TournamentStore::keepVersionBeforeSave(const std::string& path, std::string* kept) const {
     // tournament.dat holds one number; the data files keep their earlier versions.
     // A version that cannot be kept does not keep the organiser's entry from disk.
     if (path != tournamentDatPath()) {
-        (void)keepPreviousVersion(path);
+        (void)keepPreviousVersion(path, kept);
     }
 }
 
 SaveResult TournamentStore::replaceDataFiles(const std::array<std::string, 3>& contents,
                                              std::array<std::string, 3>& kept) {
     for (std::size_t i = 0; i < dataFileNames.size(); ++i) {
-        const std::string path = filePath(dataFileNames[i]);
-        SaveResult saved = checkBeforeSave(path);
-        if (saved.ok()) {
-            (void)keepPreviousVersion(path, &kept[i]);
-            saved = writeFileAtomically(path, contents[i]);
-            noteSaved(path, saved);
-        }
-        if (!saved.ok()) {
+        if (SaveResult saved = saveFile(filePath(dataFileNames[i]), contents[i], &kept[i]);
+            !saved.ok()) {
             return saved;
         }
     }
@@ -183,10 +177,11 @@ SaveResult TournamentStore::replaceDataFiles(const std::array<std::string, 3>& c
     return SaveResult::success();
 }
 
-SaveResult TournamentStore::saveFile(const std::string& path, std::string_view contents) {
+SaveResult TournamentStore::saveFile(const std::string& path, std::string_view contents,
+                                     std::string* kept) {
     SaveResult saved = checkBeforeSave(path);
     if (saved.ok()) {
-        keepVersionBeforeSave(path);
+        keepVersionBeforeSave(path, kept);
         saved = writeFileAtomically(path, contents);
         noteSaved(path, saved);
     }

@@ -136,9 +136,11 @@ private:
     // Success when `path` may be replaced now, otherwise why not.
     SaveResult checkBeforeSave(const std::string& path) const;
     void noteSaved(const std::string& path, const SaveResult& saved);
-    void keepVersionBeforeSave(const std::string& path) const;
+    // `kept`, if given, receives the kept version's path (empty: none kept).
+    void keepVersionBeforeSave(const std::string& path, std::string* kept = nullptr) const;
     // Replaces the file at `path` when checkBeforeSave allows it.
-    SaveResult saveFile(const std::string& path, std::string_view contents);
+    SaveResult saveFile(const std::string& path, std::string_view contents,
+                        std::string* kept = nullptr);
     void rebuildTeamIndex();
     TeamRecord* findTeamMutable(std::string_view name);
     TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
