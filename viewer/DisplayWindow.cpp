@@ -4,6 +4,7 @@
 #include "viewer/ResultsPage.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,7 +46,7 @@ QString localPath(const std::string& path) {
 } // namespace
 
 DisplayWindow::DisplayWindow(const QString& workingDirectory, QWidget* parent)
-    : QWidget(parent), boards_(workingDirectory.toStdString()),
+    : QWidget(parent), boards_(QDir(workingDirectory).absolutePath().toStdString()),
       profile_(new QWebEngineProfile(this)), page_(new DisplayPage(profile_, this)),
       view_(new QWebEngineView(this)), updatedLabel_(new QLabel(this)) {
     setWindowTitle(QString::fromLatin1(displayCaption));
