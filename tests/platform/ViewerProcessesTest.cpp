@@ -76,7 +76,9 @@ TEST_F(ViewerProcessesTest, EndsEveryViewerOfTheUserAndNothingElse) {
 
     const ViewerIdentity identity{"corvane-viewer", viewer};
     // Time enough for a viewer that does end when asked, however loaded the machine.
-    EXPECT_EQ(endViewerProcesses(identity, 5s), 2u);
+    EXPECT_EQ(endViewerProcesses(
+                  identity, [](const ViewerCommand&) { return true; }, 5s),
+              2u);
     EXPECT_EQ(std::vector({endedBy(old, true), endedBy(stubborn, true), endedBy(namesake),
                            endedBy(otherName)}),
               std::vector({SIGTERM, SIGKILL, 0, 0}));
