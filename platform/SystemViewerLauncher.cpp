@@ -12,12 +12,17 @@ constexpr std::chrono::milliseconds closeGrace{1500};
 
 class SystemViewerLauncher final : public ViewerLauncher {
 public:
-    SystemViewerLauncher()
-        : viewer_{viewerName,
-                  locateViewer(runningExecutable(), viewerName, CORVANE_INSTALLED_VIEWER)} {}
+    explicit SystemViewerLauncher(const std::string& executable)
+        : viewer_{viewerName, executable} {}
 
-    void endRunningViewers(const std::string& /*workingDirectory*/) override {
-        (void)endViewerProcesses(viewer_, closeGrace);
+    void endRunningViewers(const std::string& workingDirectory) override {
+        // Viewers of other working directories, PDF runs and displays are someone else's.
+        (void)endViewerProcesses(
+            viewer_,
+            [&](const ViewerCommand& viewer) {
+                return showsTournamentPage(viewer, workingDirectory);
+            },
+            closeGrace);
     }
 
     bool startViewer(const std::string& pagePath) override {
@@ -26,9 +31,16 @@ public:
     }
 
     bool startDisplay(const std::string& workingDirectory, const std::string& screenName) override {
-        std::vector<std::string> words{"--display", workingDirectory};
+        // One display per working directory; those of other folders stay.
+        (void)endViewerProcesses(
+            viewer_,
+            [&](const ViewerCommand& viewer) { return isDisplayOf(viewer, workingDirectory); },
+            closeGrace);
+        std::vector<std::string> words{"--display"};
         if (!screenName.empty())
             words.insert(words.end(), {"--screen", screenName});
+        // "--" keeps a folder that starts with a dash from being read as an option.
+        words.insert(words.end(), {"--", workingDirectory});
         return startDetached(viewer_.executable, words);
     }
 
@@ -39,7 +51,12 @@ private:
 } // namespace
 
 std::unique_ptr<ViewerLauncher> makeSystemViewerLauncher() {
-    return std::make_unique<SystemViewerLauncher>();
+    return makeSystemViewerLauncher(
+        locateViewer(runningExecutable(), viewerName, CORVANE_INSTALLED_VIEWER));
+}
+
+std::unique_ptr<ViewerLauncher> makeSystemViewerLauncher(const std::string& viewerExecutable) {
+    return std::make_unique<SystemViewerLauncher>(viewerExecutable);
 }
 
 } // namespace corvane::platform

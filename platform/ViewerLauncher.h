@@ -23,5 +23,7 @@ public:
 
 // The real launcher: corvane-viewer beside the running program, else the installed one.
 std::unique_ptr<ViewerLauncher> makeSystemViewerLauncher();
+// The same with the viewer program at `viewerExecutable`.
+std::unique_ptr<ViewerLauncher> makeSystemViewerLauncher(const std::string& viewerExecutable);
 
 } // namespace corvane::platform

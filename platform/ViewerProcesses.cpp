@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -65,13 +66,30 @@ bool runsExecutable(pid_t pid, const std::string& executable) {
     return !ec && readLink(exe) == canonical + " (deleted)";
 }
 
-bool isViewer(pid_t pid, const ViewerIdentity& viewer) {
+// The words the process was started with, after the program name; nothing if they
+// cannot be read, as for a process that has just ended.
+std::optional<std::vector<std::string>> readArguments(pid_t pid) {
+    std::ifstream in(procPath(pid, "cmdline"), std::ios::binary);
+    std::vector<std::string> words;
+    for (std::string word; std::getline(in, word, '\0');)
+        words.push_back(word);
+    if (in.bad() || words.empty())
+        return std::nullopt;
+    words.erase(words.begin());
+    return words;
+}
+
+bool isViewer(pid_t pid, const ViewerIdentity& viewer, const ViewerSelection& selection) {
     struct stat entry {};
     if (::stat(procPath(pid, "").c_str(), &entry) != 0 || entry.st_uid != ::geteuid())
         return false;
     if (!equalIgnoringCase(readProcessName(pid), viewer.processName.substr(0, processNameLimit)))
         return false;
-    return runsExecutable(pid, viewer.executable);
+    if (!runsExecutable(pid, viewer.executable))
+        return false;
+    auto arguments = readArguments(pid);
+    return arguments &&
+           selection(ViewerCommand{std::move(*arguments), readLink(procPath(pid, "cwd"))});
 }
 
 pid_t parsePid(const char* text) {
@@ -146,7 +164,8 @@ bool waitForEnd(const std::vector<Target>& targets, Clock::time_point deadline) 
 
 } // namespace
 
-std::vector<pid_t> findViewerProcesses(const ViewerIdentity& viewer) {
+std::vector<pid_t> findViewerProcesses(const ViewerIdentity& viewer,
+                                       const ViewerSelection& selection) {
     std::vector<pid_t> found;
     DIR* proc = ::opendir("/proc");
     if (proc == nullptr)
@@ -154,19 +173,20 @@ std::vector<pid_t> findViewerProcesses(const ViewerIdentity& viewer) {
     const pid_t self = ::getpid();
     while (const dirent* entry = ::readdir(proc)) {
         const pid_t pid = parsePid(entry->d_name);
-        if (pid > 0 && pid != self && isViewer(pid, viewer))
+        if (pid > 0 && pid != self && isViewer(pid, viewer, selection))
             found.push_back(pid);
     }
     ::closedir(proc);
     return found;
 }
 
-std::size_t endViewerProcesses(const ViewerIdentity& viewer, std::chrono::milliseconds grace) {
+std::size_t endViewerProcesses(const ViewerIdentity& viewer, const ViewerSelection& selection,
+                               std::chrono::milliseconds grace) {
     std::vector<Target> targets;
-    for (const pid_t pid : findViewerProcesses(viewer)) {
+    for (const pid_t pid : findViewerProcesses(viewer, selection)) {
         Target target(pid);
         // Checked again once pinned: the ID may have passed to another process meanwhile.
-        if (!target.vanished() && isViewer(pid, viewer) && !target.ended())
+        if (!target.vanished() && isViewer(pid, viewer, selection) && !target.ended())
             targets.push_back(std::move(target));
     }
     for (const Target& t : targets)

@@ -1,8 +1,11 @@
 #pragma once
 // Finding, ending and starting the results viewer's processes. Plain POSIX and
 // Linux /proc, so it needs no toolkit and can be tested against real processes.
+#include "platform/ViewerSelection.h"
+
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -17,12 +20,20 @@ struct ViewerIdentity {
     std::string executable;
 };
 
-// The IDs of the current user's running processes that are `viewer`, in /proc order.
-[[nodiscard]] std::vector<pid_t> findViewerProcesses(const ViewerIdentity& viewer);
+// Which of the running viewers are meant, judged by their command lines. A viewer
+// whose command line cannot be read is never meant.
+using ViewerSelection = std::function<bool(const ViewerCommand&)>;
 
-// Ends every running process that is `viewer`: SIGTERM first, SIGKILL for any still
-// alive after `grace`. Returns how many have ended when it returns.
-std::size_t endViewerProcesses(const ViewerIdentity& viewer, std::chrono::milliseconds grace);
+// The IDs of the current user's running processes that are `viewer` and that
+// `selection` means, in /proc order.
+[[nodiscard]] std::vector<pid_t> findViewerProcesses(const ViewerIdentity& viewer,
+                                                     const ViewerSelection& selection);
+
+// Ends every running process that is `viewer` and that `selection` means: SIGTERM
+// first, SIGKILL for any still alive after `grace`. Returns how many have ended when
+// it returns.
+std::size_t endViewerProcesses(const ViewerIdentity& viewer, const ViewerSelection& selection,
+                               std::chrono::milliseconds grace);
 
 // Starts `executable` with `arguments` in a session of its own, neither waited for nor
 // tracked, its input from /dev/null. False if it could not be started.

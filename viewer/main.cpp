@@ -1,8 +1,8 @@
 // corvane-viewer: shows a tournament's result pages as a browser renders them.
+#include "platform/ViewerArguments.h"
 #include "res/icons/ApplicationIcon.h"
 #include "viewer/DisplayWindow.h"
 #include "viewer/TournamentPdf.h"
-#include "viewer/ViewerArguments.h"
 #include "viewer/ViewerWindow.h"
 
 #include <QApplication>

@@ -66,7 +66,7 @@ struct AnsweringYes final : corvane::platform::MessageBoxes {
 // page is shown.
 struct ReportingLauncher final : corvane::platform::ViewerLauncher {
     std::unique_ptr<corvane::platform::ViewerLauncher> system =
-        corvane::platform::makeSystemViewerLauncher();
+        corvane::platform::makeSystemViewerLauncher(CORVANE_VIEWER_PROGRAM);
     std::unique_ptr<QProcess> started;
     void endRunningViewers(const std::string& folder) override {
         system->endRunningViewers(folder);

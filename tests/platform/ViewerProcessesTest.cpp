@@ -1,6 +1,8 @@
-// The viewer's process control against real processes: copies of sleep, started by
-// the test under the viewer's name and under others.
+// The viewer's process control against real processes: copies of a program that
+// lingers, started by the test under the viewer's name and under others.
 #include "platform/ViewerProcesses.h"
+
+#include "platform/ViewerLauncher.h"
 
 #include <csignal>
 #include <filesystem>
@@ -36,14 +38,23 @@ protected:
     std::string install(const std::string& name) {
         fs::create_directories(fs::path(dir / name).parent_path());
         fs::remove(dir / name); // a running program's file cannot be written
-        fs::copy_file("/bin/sleep", dir / name);
+        fs::copy_file(CORVANE_LINGERER, dir / name);
         return dir / name;
     }
-    pid_t spawn(std::string program) {
-        std::string time = "600";
-        char* argv[] = {program.data(), time.data(), nullptr};
+    // Starts `program` with `arguments` in the folder `cwd` (empty: the test's own).
+    pid_t spawn(std::string program, std::vector<std::string> arguments = {},
+                const fs::path& cwd = {}) {
+        std::vector<char*> argv{program.data()};
+        for (std::string& word : arguments)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        ::posix_spawn_file_actions_init(&actions);
+        if (!cwd.empty())
+            ::posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
         pid_t pid = 0;
-        EXPECT_EQ(::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ), 0);
+        EXPECT_EQ(::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ), 0);
+        ::posix_spawn_file_actions_destroy(&actions);
         children.push_back(pid);
         return pid;
     }
@@ -76,7 +87,9 @@ TEST_F(ViewerProcessesTest, EndsEveryViewerOfTheUserAndNothingElse) {
 
     const ViewerIdentity identity{"corvane-viewer", viewer};
     // Time enough for a viewer that does end when asked, however loaded the machine.
-    EXPECT_EQ(endViewerProcesses(identity, 5s), 2u);
+    EXPECT_EQ(endViewerProcesses(
+                  identity, [](const ViewerCommand&) { return true; }, 5s),
+              2u);
     EXPECT_EQ(std::vector({endedBy(old, true), endedBy(stubborn, true), endedBy(namesake),
                            endedBy(otherName)}),
               std::vector({SIGTERM, SIGKILL, 0, 0}));
@@ -93,6 +106,81 @@ TEST_F(ViewerProcessesTest, StartsTheViewerDetachedWithThePathAsOneArgument) {
     EXPECT_NE(std::stoi(text), ::getsid(0)) << "in a session of its own";
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "no child left to reap";
     EXPECT_FALSE(startDetached((dir / "missing").string(), {page}));
+}
+
+// Viewers of one working directory beside another's, each folder with a tournament.
+class WorkingDirectoryViewersTest : public ViewerProcessesTest {
+protected:
+    void SetUp() override {
+        ViewerProcessesTest::SetUp();
+        for (const char* folder : {"work/Tournament1", "work/Tournament2", "other/Tournament1"})
+            fs::create_directories(dir / folder);
+        fs::create_directory_symlink(dir / "work", dir / "link");
+        viewer = install("corvane-viewer");
+    }
+    void TearDown() override {
+        // Viewers started detached are no children of the test's to end.
+        (void)endViewerProcesses(
+            identity(), [](const ViewerCommand&) { return true; }, 0ms);
+        ViewerProcessesTest::TearDown();
+    }
+
+    ViewerIdentity identity() const { return {"corvane-viewer", viewer}; }
+
+    std::string work() const { return dir / "work"; }
+    std::string viewer;
+};
+
+struct RunningViewer {
+    std::vector<std::string> arguments; // "@" stands for the test's folder
+    std::string cwd;                    // relative to the test's folder; empty: the test's own
+    bool ends;
+};
+
+TEST_F(WorkingDirectoryViewersTest, EndsOnlyTheViewersOfThisWorkingDirectorysTournaments) {
+    const std::vector<RunningViewer> table{
+        {{"--", "@/work/Tournament1/tournament.html"}, "", true},
+        {{"Tournament2/tournament.html"}, "work", true},
+        {{"--exit-after-load", "../Tournament1/team1.html"}, "work/Tournament2", true},
+        {{"@/link/Tournament1/tournament.html"}, "", true}, // the same folder through a link
+        {{"--", "@/other/Tournament1/tournament.html"}, "", false},
+        {{"Tournament1/tournament.html"}, "other", false},
+        {{"@/work/tournament.html"}, "", false}, // not in a tournament folder
+        {{"--pdf", "@/out.pdf", "@/work/Tournament1"}, "", false},
+        {{"--display", "@/work"}, "", false},
+        {{"--help", "@/work/Tournament1/tournament.html"}, "", false},
+        {{"--frobnicate", "@/work/Tournament1/tournament.html"}, "", false}, // refused
+    };
+    std::vector<pid_t> pids;
+    for (RunningViewer row : table) {
+        for (std::string& word : row.arguments)
+            if (word.starts_with('@'))
+                word.replace(0, 1, dir.string());
+        pids.push_back(spawn(viewer, row.arguments, row.cwd.empty() ? fs::path() : dir / row.cwd));
+    }
+
+    // It returns once the viewers it ends have ended, so none is waited for here.
+    makeSystemViewerLauncher(viewer)->endRunningViewers(work() + "/");
+    for (std::size_t i = 0; i < table.size(); ++i)
+        EXPECT_EQ(endedBy(pids[i]) != 0, table[i].ends) << "row " << i;
+}
+
+TEST_F(WorkingDirectoryViewersTest, StartingADisplayEndsOnlyThisFoldersDisplays) {
+    const pid_t absolute = spawn(viewer, {"--display", work()});
+    const pid_t relative = spawn(viewer, {"--screen", "HDMI-1", "--display", "."}, work());
+    const pid_t other = spawn(viewer, {"--display", dir / "other"});
+    const pid_t page = spawn(viewer, {"--", work() + "/Tournament1/tournament.html"});
+
+    ASSERT_TRUE(makeSystemViewerLauncher(viewer)->startDisplay(dir / "link", "HDMI-2"));
+    EXPECT_NE(endedBy(absolute), 0);
+    EXPECT_NE(endedBy(relative), 0);
+    EXPECT_EQ(endedBy(other), 0);
+    EXPECT_EQ(endedBy(page), 0);
+    // The new display, of this folder through the link, is the only one of it left.
+    EXPECT_EQ(findViewerProcesses(identity(),
+                                  [&](const ViewerCommand& c) { return isDisplayOf(c, work()); })
+                  .size(),
+              1u);
 }
 
 } // namespace

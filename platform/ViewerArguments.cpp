@@ -1,4 +1,4 @@
-#include "viewer/ViewerArguments.h"
+#include "platform/ViewerArguments.h"
 
 namespace corvane::viewer {
 
