@@ -2,6 +2,7 @@
 
 #include "viewer/DisplayPage.h"
 #include "viewer/ResultsPage.h"
+#include "viewer/StackBelowActive.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -51,6 +52,7 @@ DisplayWindow::DisplayWindow(const QString& workingDirectory, QWidget* parent)
       view_(new QWebEngineView(this)), updatedLabel_(new QLabel(this)) {
     setWindowTitle(QString::fromLatin1(displayCaption));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    stackBelowActiveWhenShown(*this);
     setCursor(Qt::BlankCursor);
     setStyleSheet(QStringLiteral("background: black"));
 

@@ -1,6 +1,7 @@
 #include "viewer/ViewerWindow.h"
 
 #include "viewer/ResultsPage.h"
+#include "viewer/StackBelowActive.h"
 #include "viewer/TournamentPdf.h"
 #include "viewer/WindowPlacement.h"
 
@@ -64,6 +65,7 @@ ViewerWindow::ViewerWindow(QWidget* parent)
     setWindowTitle(QString::fromLatin1(viewerCaption));
     // Started after each saved game: the organiser goes on typing where they were.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    stackBelowActiveWhenShown(*this);
     BuildToolBar();
 
     // A refused navigation is answered once the page is done refusing it.

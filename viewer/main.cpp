@@ -11,11 +11,30 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <cstdio>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
 
 using corvane::viewer::ViewerWindow;
+
+// The toolkit reads "--display NAME" as the X server to use, so the viewer's own
+// --display (before any "--") is kept from it and given back afterwards.
+constexpr std::string_view displayOption = "--display";
+
+std::vector<char*> withoutDisplayOption(int argc, char** argv, bool& removed) {
+    std::vector<char*> kept;
+    bool optionsEnded = false;
+    for (int i = 0; i < argc; ++i) {
+        optionsEnded = optionsEnded || std::string_view(argv[i]) == "--";
+        if (!optionsEnded && i > 0 && argv[i] == displayOption)
+            removed = true;
+        else
+            kept.push_back(argv[i]);
+    }
+    kept.push_back(nullptr);
+    return kept;
+}
 
 std::vector<std::string> toWords(const QStringList& list) {
     std::vector<std::string> words;
@@ -108,7 +127,10 @@ int main(int argc, char* argv[]) {
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    bool display = false;
+    std::vector<char*> toolkitArgv = withoutDisplayOption(argc, argv, display);
+    int toolkitArgc = static_cast<int>(toolkitArgv.size()) - 1;
+    QApplication app(toolkitArgc, toolkitArgv.data());
     // The engine's account of its graphics set-up is no news to the organiser.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setOrganizationName(QStringLiteral("Corvane"));
@@ -117,7 +139,10 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(corvane::res::applicationIcon());
 
     // Read again without the toolkit's own options, such as -platform.
-    const ViewerArguments args = parseViewerArguments(toWords(QCoreApplication::arguments()));
+    std::vector<std::string> words = toWords(QCoreApplication::arguments());
+    if (display)
+        words.insert(words.begin(), std::string(displayOption));
+    const ViewerArguments args = parseViewerArguments(words);
     if (!args.error.empty()) {
         std::fprintf(stderr, "corvane-viewer: %s\n\n%s", args.error.c_str(), viewerUsage().c_str());
         return 2;

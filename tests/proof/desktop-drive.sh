@@ -9,7 +9,7 @@
 set -eu
 program=$(realpath "$1")
 out=$2
-for tool in xvfb-run openbox xdotool xwd xwdtopnm pnmtopng; do
+for tool in xvfb-run openbox xdotool xprop xwd xwdtopnm pnmtopng; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "desktop drive skipped: $tool is missing (scripts/install-deps installs it)"
         exit 77
@@ -84,6 +84,14 @@ click_at() {
     xdotool mousemove --window "$1" $((WIDTH * $2 / 1000)) $(($4 + (HEIGHT - $4) * $3 / 1000))
     xdotool click 1
     sleep 0.5
+}
+# True if window $1 is stacked above window $2 (the window manager's list runs
+# from the bottom up).
+above() {
+    order=$(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x')
+    first=$(printf '%s\n' "$order" | grep -n -i -x "$(printf '0x%x' "$1")" | cut -d: -f1)
+    second=$(printf '%s\n' "$order" | grep -n -i -x "$(printf '0x%x' "$2")" | cut -d: -f1)
+    [ -n "$first" ] && [ -n "$second" ] && [ "$first" -gt "$second" ]
 }
 # Answers the message box with this caption by its default button (Yes or OK).
 answer() {
@@ -169,9 +177,11 @@ keys Tab Tab space
 answer Warning
 viewer=$(window "Tournament Results - ") || true
 [ -n "$viewer" ] || fail "the viewer did not open after Save"
-# The organiser goes on typing in the dialog: the viewer came up without the focus.
+# The organiser goes on typing in the dialog: the viewer came up without the
+# focus, and below the dialog.
 sleep 1
 [ "$(xdotool getwindowfocus)" = "$dialog" ] || fail "the viewer took the focus after Save"
+until_true 'above "$dialog" "$viewer"' "the viewer came up over the dialog"
 until_true 'grep -q "TEAM1_SCORE 150" "$work/Tournament1/games.txt"' "the game was not saved"
 sleep 2 # for the screenshot only: the page's drawing
 shot 05-viewer-after-save
