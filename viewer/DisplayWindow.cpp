@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QSet>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -39,10 +40,6 @@ constexpr int settleMs = 5;
 constexpr int labelHeightParts = 40;
 constexpr int minLabelPixels = 14;
 constexpr int labelMargin = 12;
-
-QString localPath(const std::string& path) {
-    return QString::fromStdString(path);
-}
 
 } // namespace
 
@@ -122,7 +119,7 @@ QString DisplayWindow::updatedText() const {
 }
 
 QString DisplayWindow::boardPath() const {
-    return localPath(boards_.current());
+    return QString::fromStdString(boards_.current());
 }
 
 void DisplayWindow::OnFolderChanged() {
@@ -145,22 +142,15 @@ void DisplayWindow::OnCheck() {
 }
 
 void DisplayWindow::WatchFolders() {
-    QStringList wanted;
+    QSet<QString> wanted;
     for (const std::string& folder : boards_.folders())
-        wanted << localPath(folder);
-    const QStringList watched = watcher_.directories();
-    QStringList gone;
-    for (const QString& folder : watched)
-        if (!wanted.contains(folder))
-            gone << folder;
-    if (!gone.isEmpty())
-        watcher_.removePaths(gone);
-    QStringList added;
-    for (const QString& folder : wanted)
-        if (!watched.contains(folder))
-            added << folder;
-    if (!added.isEmpty())
-        (void)watcher_.addPaths(added);
+        wanted.insert(QString::fromStdString(folder));
+    const QStringList watchedList = watcher_.directories();
+    const QSet<QString> watched(watchedList.begin(), watchedList.end());
+    if (const QSet<QString> gone = watched - wanted; !gone.isEmpty())
+        watcher_.removePaths(gone.values());
+    if (const QSet<QString> added = wanted - watched; !added.isEmpty())
+        (void)watcher_.addPaths(added.values());
 }
 
 void DisplayWindow::Load() {

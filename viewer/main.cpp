@@ -43,16 +43,20 @@ std::vector<std::string> toWords(const QStringList& list) {
     return words;
 }
 
+// Test use: prints `firstLine` and the text of `view`'s page, then ends the program.
+void PrintPageAndExit(QWebEngineView& view, const QString& firstLine) {
+    view.page()->toPlainText([firstLine](const QString& text) {
+        std::printf("%s\n%s\n", qPrintable(firstLine), qPrintable(text));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
+}
+
 // Test use: once the first page is shown, prints the caption and the page's text and ends.
 void ExitAfterFirstPage(ViewerWindow& window) {
     QObject::connect(window.view(), &QWebEngineView::loadFinished, &window, [&window](bool ok) {
-        if (!ok)
-            return;
-        window.view()->page()->toPlainText([&window](const QString& text) {
-            std::printf("%s\n%s\n", qPrintable(window.windowTitle()), qPrintable(text));
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        });
+        if (ok)
+            PrintPageAndExit(*window.view(), window.windowTitle());
     });
 }
 
@@ -86,13 +90,8 @@ int SaveTournamentPdf(const corvane::viewer::ViewerArguments& args) {
 int ShowDisplay(const corvane::viewer::ViewerArguments& args) {
     corvane::viewer::DisplayWindow window(QString::fromStdString(args.page));
     if (args.exitAfterLoad) {
-        QObject::connect(&window, &corvane::viewer::DisplayWindow::updated, &window, [&window] {
-            window.view()->page()->toPlainText([&window](const QString& text) {
-                std::printf("%s\n%s\n", qPrintable(window.updatedText()), qPrintable(text));
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        });
+        QObject::connect(&window, &corvane::viewer::DisplayWindow::updated, &window,
+                         [&window] { PrintPageAndExit(*window.view(), window.updatedText()); });
     }
     QScreen* screen = nullptr;
     for (QScreen* candidate : QGuiApplication::screens())

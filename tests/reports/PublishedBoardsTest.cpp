@@ -1,11 +1,12 @@
 // Which leader board a display shows, followed from one publish to the next.
 #include "reports/PublishedBoards.h"
 
+#include "TempDir.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
-#include <stdlib.h>
 
 namespace corvane {
 namespace {
@@ -15,13 +16,6 @@ using Change = PublishedBoards::Change;
 
 class PublishedBoardsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "corvane-boards-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Publishes `folder`'s board, `ageSeconds` old (by default each later than the
     // last); an empty text removes it.
     std::string publish(const std::string& folder, const std::string& text,
@@ -38,7 +32,8 @@ protected:
         return board.string();
     }
 
-    fs::path dir;
+    testing::TempDir temp;
+    fs::path dir = temp.path();
     int tick = 0;
 };
 
