@@ -4,13 +4,16 @@
 
 #include "platform/ViewerLauncher.h"
 
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -34,7 +37,7 @@ protected:
     }
 
     // A program at `name` in the test's folder, a new file each time; started, it
-    // lingers. posix_spawn returns once the child runs it.
+    // lingers.
     std::string install(const std::string& name) {
         fs::create_directories(fs::path(dir / name).parent_path());
         fs::remove(dir / name); // a running program's file cannot be written
@@ -52,9 +55,26 @@ protected:
         ::posix_spawn_file_actions_init(&actions);
         if (!cwd.empty())
             ::posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
+        // posix_spawn returns as the child starts replacing itself, before it bears
+        // the program's name: the child says when it runs, on a pipe of its own.
+        int ready[2];
+        EXPECT_EQ(::pipe2(ready, O_CLOEXEC), 0);
+        ::posix_spawn_file_actions_adddup2(&actions, ready[1], readyFd);
+        std::vector<char*> env;
+        for (char** variable = environ; *variable != nullptr; ++variable)
+            env.push_back(*variable);
+        std::string readyVariable = "CORVANE_READY_FD=" + std::to_string(readyFd);
+        env.push_back(readyVariable.data());
+        env.push_back(nullptr);
         pid_t pid = 0;
-        EXPECT_EQ(::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ), 0);
+        EXPECT_EQ(::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), env.data()),
+                  0);
         ::posix_spawn_file_actions_destroy(&actions);
+        ::close(ready[1]);
+        char byte = 0;
+        while (::read(ready[0], &byte, 1) < 0 && errno == EINTR) {
+        }
+        ::close(ready[0]);
         children.push_back(pid);
         return pid;
     }
@@ -67,6 +87,8 @@ protected:
         return WIFSIGNALED(status) ? WTERMSIG(status) : -1;
     }
 
+    // Where a started child finds the pipe to say it runs; clear of the test's own.
+    static constexpr int readyFd = 100;
     fs::path dir;
     std::vector<pid_t> children;
 };
