@@ -2,8 +2,8 @@
 
 #include "app/HistoryDialog.h"
 #include "app/RestoreDialog.h"
+#include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
-#include "platform/HistorySteps.h"
 #include "platform/Services.h"
 #include "store/TournamentStore.h"
 
@@ -43,7 +43,8 @@ void addEditMenu(QDialog& window) {
         RestoreDialog dialog(&window);
         platform::runModal(dialog);
     });
-    // The texts name the step, read from the journal when the menu opens.
+    // The texts name the step, read from the journal after every change, so
+    // the shortcuts work whether or not the menu was ever opened.
     const auto refresh = [edit, undo, redo] {
         undo->setText(platform::historyStepText(false));
         redo->setText(platform::historyStepText(true));
@@ -54,6 +55,7 @@ void addEditMenu(QDialog& window) {
         }
     };
     QObject::connect(edit, &QMenu::aboutToShow, edit, refresh);
+    QObject::connect(&platform::changeSignals(), &platform::ChangeSignals::changed, edit, refresh);
     QObject::connect(undo, &QAction::triggered, &window,
                      [&window] { platform::stepHistory(&window, false); });
     QObject::connect(redo, &QAction::triggered, &window,

@@ -1,6 +1,7 @@
 #include "app/MainDialog.h"
 
 #include "app/AboutDialog.h"
+#include "app/BackupsNotice.h"
 #include "app/DataEntryDialogs.h"
 #include "app/DefaultImages.h"
 #include "app/DisplayMenu.h"
@@ -11,8 +12,8 @@
 #include "app/ViewResults.h"
 #include "lifecycle/ArchivedTournament.h"
 #include "lifecycle/NewTournament.h"
+#include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
-#include "platform/HistorySteps.h"
 #include "platform/KeyFilter.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
@@ -67,6 +68,7 @@ MainDialog::MainDialog(QWidget* parent)
     addEditMenu(*this);
     addRoundsMenu(*this);
     addDisplayMenu(*this);
+    addBackupsNotice(*this);
     OnInitDialog();
 }
 
@@ -86,6 +88,8 @@ void MainDialog::OnInitDialog() {
         platform::notify(this, QString::fromStdString(opened.refused->openingMessage()),
                          QStringLiteral("Error"));
     }
+    // The menus follow the tournament just opened.
+    emit platform::changeSignals().changed();
 }
 
 void MainDialog::AddAboutItem() {

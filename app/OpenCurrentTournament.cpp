@@ -1,5 +1,6 @@
 #include "app/OpenCurrentTournament.h"
 
+#include "history/Transaction.h"
 #include "store/TournamentStore.h"
 
 #include <filesystem>
@@ -17,6 +18,8 @@ OpenedTournament openCurrentTournament() {
     const std::string workingDirectory = error ? std::string(".") : current.string();
     OpenedTournament opened;
     const ReadResult dat = store.readTournamentNumber(workingDirectory);
+    // A change a killed program had decided is finished before anything is read.
+    history::finishInterruptedChange(store);
     const ReadResult data = store.loadAll();
     for (const ReadResult& read : {dat, data}) {
         if (read.refused() && !opened.refused) {

@@ -1,6 +1,7 @@
 #include "dialogs/AddFromListDialog.h"
 
 #include "dialogs/NameReviewModel.h"
+#include "platform/Changes.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
 #include "store/TextLines.h"
@@ -230,11 +231,10 @@ void AddFromListDialog::OnAddPlayers() {
                             QStringLiteral("Warning"))) {
         return;
     }
-    added_ += review.addedCount;
-    store->addPlayers(review.namesToAdd());
-    // A failed write leaves the players in the store and the list; say so.
-    platform::reportSave(this, store->writePlayers());
-    accept();
+    if (platform::applyChange(this, history::AddPlayers{review.namesToAdd()})) {
+        added_ += review.addedCount;
+        accept();
+    }
 }
 
 } // namespace corvane::dialogs

@@ -5,8 +5,8 @@
 #include "dialogs/ListFilling.h"
 #include "dialogs/NameRules.h"
 #include "dialogs/RenamePlayer.h"
+#include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
-#include "platform/HistorySteps.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
 #include "res/ids/AddPlayer.h"
@@ -31,6 +31,7 @@ AddPlayerDialog::AddPlayerDialog(QWidget* parent) : QDialog(parent) {
     connectButton(*this, id::add, [this] { OnAdd(); });
     connectButton(*this, id::clear, [this] { OnClear(); });
     installRenamePlayer(*this, *playerList_, [this] { FillPlayerList(); });
+    platform::installHistoryShortcuts(*this, [this] { FillPlayerList(); });
     addTemplateButton(*this, id::addFromList, QStringLiteral("Add from List\u2026"),
                       addFromListUnits, platform::control<QWidget>(*this, id::players));
     connectButton(*this, id::addFromList, [this] { OnAddFromList(); });
@@ -65,12 +66,11 @@ void AddPlayerDialog::OnAdd() {
         return;
     }
     ClearNameField();
-    store->addPlayer(name.toStdString());
-    FillPlayerList();
-    // A failed write leaves the player in the store and the list; say so.
-    if (platform::reportSave(this, store->writePlayers())) {
-        platform::journalChange(this, "add player", {store->players().back()});
+    // A name that could not be saved stays typed, to be added again.
+    if (!platform::applyChange(this, history::AddPlayers{{name.toStdString()}})) {
+        nameField_->setText(name);
     }
+    FillPlayerList();
 }
 
 void AddPlayerDialog::OnClear() {

@@ -3,7 +3,7 @@
 #include "dialogs/GameChecks.h"
 #include "dialogs/ListActions.h"
 #include "dialogs/ScoreText.h"
-#include "history/ChangeHistory.h"
+#include "platform/Changes.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
 #include "store/TournamentStore.h"
@@ -97,17 +97,10 @@ void installCorrectGame(QDialog& owner, QListWidget& games, std::function<void()
                       if (platform::runModal(dialog) != QDialog::Accepted) {
                           return;
                       }
-                      const GameRecord after = dialog.ReadGame();
-                      store->replaceGameAt(position, after);
-                      if (platform::reportSave(&owner, store->writeGames())) {
-                          platform::reportSave(
-                              &owner,
-                              history::record(
-                                  *store, history::correctedGame(*store, position, before, after)));
-                      }
+                      platform::applyChange(
+                          &owner, history::CorrectGame{position, before, dialog.ReadGame()});
                       refill();
                       games.setCurrentRow(row);
-                      platform::viewResults(&owner);
                   });
 }
 

@@ -5,9 +5,8 @@
 #include "dialogs/GameChecks.h"
 #include "dialogs/ListFilling.h"
 #include "dialogs/ScoreText.h"
-#include "history/ChangeHistory.h"
+#include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
-#include "platform/HistorySteps.h"
 #include "platform/ListBoxes.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
@@ -17,7 +16,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QShortcut>
 #include <optional>
 #include <string>
 
@@ -75,17 +73,7 @@ GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
     unselectWhenEdited(*team1_);
     unselectWhenEdited(*team2_);
     installCorrectGame(*this, *gameList_, [this] { FillGameList(); });
-    // Undo and Redo of the game changes, as in the main window's Edit menu.
-    for (const bool redo : {false, true}) {
-        auto* shortcut = new QShortcut(redo ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
-                                            : QKeySequence(Qt::CTRL | Qt::Key_Z),
-                                       this);
-        connect(shortcut, &QShortcut::activated, this, [this, redo] {
-            if (platform::stepHistory(this, redo)) {
-                FillGameList();
-            }
-        });
-    }
+    platform::installHistoryShortcuts(*this, [this] { FillGameList(); });
     ResetInputs();
     // Filled once: the combos keep this order while the dialog is open, even
     // though publishing puts the store's teams into standings order.
@@ -124,20 +112,12 @@ GameRecord GameResultsDialog::ReadGame() const {
 }
 
 void GameResultsDialog::RecordGame(const GameRecord& game) {
-    TournamentStore* store = TournamentStore::instance;
-    if (store == nullptr) {
-        return;
+    // Made, written and published by the door; a refusal is said there, and
+    // the typed values stay to be saved again.
+    if (platform::applyChange(this, history::SaveGame{game, std::nullopt})) {
+        ResetInputs();
     }
-    store->recordGame(game);
-    ResetInputs();
     FillGameList();
-    // A failed write leaves the game in the store and the list; say so.
-    if (platform::reportSave(this, store->writeGames())) {
-        platform::reportSave(
-            this, history::record(*store, history::savedGame(*store, store->games().size() - 1,
-                                                             store->games().back())));
-    }
-    platform::viewResults(this);
 }
 
 void GameResultsDialog::OnDelete() {
@@ -145,22 +125,19 @@ void GameResultsDialog::OnDelete() {
                            QStringLiteral("Warning"))) {
         const QList<QListWidgetItem*> selected = gameList_->selectedItems();
         const QString line = selected.isEmpty() ? QString() : selected.front()->text();
-        TournamentStore* store = TournamentStore::instance;
-        if (!line.isEmpty() && store != nullptr) {
-            // Each line is its game's own text, so it finds that game (the first
-            // of any identical ones).
-            if (const auto position = store->findGame(line.toStdString())) {
-                const GameRecord game = store->games()[*position];
-                store->removeGameAt(*position);
-                if (platform::reportSave(this, store->writeGames())) {
-                    platform::reportSave(
-                        this,
-                        history::record(*store, history::deletedGame(*store, *position, game)));
-                }
-            }
-        }
+        const TournamentStore* store = TournamentStore::instance;
+        // Each line is its game's own text, so it finds that game (the first
+        // of any identical ones).
+        const auto position =
+            line.isEmpty() || store == nullptr ? std::nullopt : store->findGame(line.toStdString());
+        const bool deleted =
+            position &&
+            platform::applyChange(this, history::DeleteGame{*position, store->games()[*position]});
         ResetInputs();
         FillGameList();
+        if (deleted) {
+            return; // the door published it
+        }
     }
     // Published after a No as well, so the viewer shows the current standings.
     platform::viewResults(this);

@@ -2,7 +2,7 @@
 
 #include "dialogs/ListActions.h"
 #include "dialogs/NameRules.h"
-#include "history/ChangeHistory.h"
+#include "platform/Changes.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
 #include "store/NameCompare.h"
@@ -53,30 +53,30 @@ void installRenamePlayer(QDialog& owner, QListWidget& players, std::function<voi
         players, QStringLiteral("&Rename Player..."), QKeySequence(Qt::Key_F2),
         [&owner, &players, refill = std::move(refill)](int row) {
             const QString oldName = players.item(row)->text();
-            const QString newName = askNewName(owner, oldName);
-            // Cancelled, or nothing to change.
-            if (newName.isEmpty() || newName == oldName) {
-                return;
-            }
-            if (const QString problem = renameProblem(oldName, newName); !problem.isEmpty()) {
-                platform::notify(&owner, problem, QStringLiteral("Notice"));
-                return;
-            }
-            TournamentStore& store = *TournamentStore::instance;
-            if (!store.renamePlayer(oldName.toStdString(), newName.toStdString())) {
-                return;
-            }
-            const bool written = platform::reportSave(&owner, store.writePlayers()) &&
-                                 platform::reportSave(&owner, store.writeTeams()) &&
-                                 platform::reportSave(&owner, store.writeGames());
-            if (written) {
-                platform::reportSave(
-                    &owner,
-                    history::record(store, history::renamedPlayer(store, oldName.toStdString(),
-                                                                  newName.toStdString())));
+            QString newName = oldName;
+            // A refused name is offered again as typed, to be mended rather than retyped.
+            for (;;) {
+                newName = askNewName(owner, newName);
+                // Cancelled, or nothing to change.
+                if (newName.isEmpty() || newName == oldName) {
+                    return;
+                }
+                const QString problem = renameProblem(oldName, newName);
+                if (problem.isEmpty() &&
+                    platform::applyChange(&owner, history::RenamePlayer{oldName.toStdString(),
+                                                                        newName.toStdString()})) {
+                    break;
+                }
+                if (!problem.isEmpty()) {
+                    platform::notify(&owner, problem, QStringLiteral("Notice"));
+                }
             }
             refill();
-            platform::viewResults(&owner);
+            // The renamed player stays the one chosen.
+            const auto found = players.findItems(newName, Qt::MatchExactly);
+            if (!found.isEmpty()) {
+                players.setCurrentItem(found.front());
+            }
         });
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 // Reading the numbers typed into the Game Results dialog.
+#include "store/GameRules.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace corvane::dialogs {
-
-inline constexpr std::int32_t maximumScore = 1800;
 
 // A score field's text: empty reads as 0; otherwise only a whole number of
 // decimal digits from 0 to maximumScore counts. Signs, blanks, other

@@ -2,11 +2,12 @@
 
 #include "dialogs/DialogSetup.h"
 #include "dialogs/ListFilling.h"
+#include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
-#include "platform/HistorySteps.h"
 #include "platform/SaveErrors.h"
 #include "platform/Services.h"
 #include "res/ids/TeamBuilder.h"
+#include "store/FileFormat.h"
 #include "store/TournamentStore.h"
 
 #include <QListWidget>
@@ -55,18 +56,11 @@ void TeamBuilderDialog::OnBuild() {
 }
 
 void TeamBuilderDialog::BuildTeam(int firstRow, int secondRow) {
-    TournamentStore* store = TournamentStore::instance;
-    if (store == nullptr) {
-        return;
-    }
     // The player higher in the sorted list comes first, whatever the click order.
-    const TeamRecord& team =
-        store->buildTeam(availablePlayers_->item(firstRow)->text().toStdString(),
-                         availablePlayers_->item(secondRow)->text().toStdString());
-    teamList_->addItem(QString::fromStdString(team.teamName));
-    // A failed write leaves the team in the store and the list; say so.
-    if (platform::reportSave(this, store->writeTeams())) {
-        platform::journalChange(this, "build team", {team.teamName});
+    const std::string first = availablePlayers_->item(firstRow)->text().toStdString();
+    const std::string second = availablePlayers_->item(secondRow)->text().toStdString();
+    if (platform::applyChange(this, history::BuildTeam{first, second})) {
+        teamList_->addItem(QString::fromStdString(fileformat::composeTeamName(first, second)));
     }
 }
 

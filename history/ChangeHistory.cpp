@@ -1,8 +1,6 @@
 #include "history/ChangeHistory.h"
 
-#include "history/Restore.h"
 #include "store/FileFormat.h"
-#include "store/NameCompare.h"
 
 #include <algorithm>
 #include <charconv>
@@ -34,12 +32,6 @@ bool readGame(const std::vector<std::string>& fields, std::size_t from, GameReco
            readNumber(fields[from + 2], game.team1Flags) &&
            readNumber(fields[from + 4], game.team2Score) &&
            readNumber(fields[from + 5], game.team2Flags);
-}
-
-bool sameGame(const GameRecord& a, const GameRecord& b) {
-    return a.team1Name == b.team1Name && a.team2Name == b.team2Name &&
-           a.team1Score == b.team1Score && a.team2Score == b.team2Score &&
-           a.team1Flags == b.team1Flags && a.team2Flags == b.team2Flags;
 }
 
 bool isUndoable(std::string_view action) {
@@ -79,8 +71,17 @@ const Stacks& readStacks(const TournamentStore& store) {
         }
         std::uint64_t target = 0;
         const bool isUndo = line.action == undoAction;
-        if ((!isUndo && line.action != redoAction) || line.fields.empty() ||
+        const bool passOver = line.action == passOverAction;
+        if ((!isUndo && !passOver && line.action != redoAction) || line.fields.empty() ||
             !readNumber(line.fields[0], target)) {
+            continue;
+        }
+        // A change that can no longer be taken back, passed over with the
+        // organiser's consent, leaves the way to the one before it.
+        if (passOver) {
+            if (!stacks.undoable.empty() && stacks.undoable.back().number == target) {
+                stacks.undoable.pop_back();
+            }
             continue;
         }
         // A step names the change it takes back or does again; a step whose
@@ -95,128 +96,95 @@ const Stacks& readStacks(const TournamentStore& store) {
     return stacks;
 }
 
-JournalLine lineFor(const TournamentStore& store, std::string_view action,
-                    std::vector<std::string> fields) {
-    return {localTimeNow(), readStacks(store).lastNumber + 1, std::string(action),
-            std::move(fields)};
-}
-
-std::string gameLabel(const GameRecord& game) {
-    return game.team1Name + " vs " + game.team2Name;
-}
-
-std::string labelOf(const JournalLine& line) {
-    GameRecord game;
-    if (line.action == renamePlayerAction && line.fields.size() == 2) {
-        return "Rename Player " + line.fields[0] + " to " + line.fields[1];
+// The recorded change read back from its fields.
+std::optional<Change> readChange(const JournalLine& line) {
+    const auto& fields = line.fields;
+    if (line.action == renamePlayerAction && fields.size() == 2) {
+        return RenamePlayer{fields[0], fields[1]};
     }
-    if (line.action == restoreAction && !line.fields.empty()) {
-        return "Restore Backup " + line.fields[0];
-    }
-    const bool correct = line.action == correctGameAction;
-    if (!readGame(line.fields, correct ? 1 + gameFieldCount : 1, game)) {
-        return line.action;
-    }
-    return (line.action == saveGameAction     ? "Save Game "
-            : line.action == deleteGameAction ? "Delete Game "
-                                              : "Correct Game ") +
-           gameLabel(game);
-}
-
-SaveResult writeAll(TournamentStore& store, bool names) {
-    if (names) {
-        if (SaveResult players = store.writePlayers(); !players.ok()) {
-            return players;
-        }
-        if (SaveResult teams = store.writeTeams(); !teams.ok()) {
-            return teams;
-        }
-    }
-    return store.writeGames();
-}
-
-// Changes the store as `line` did (forward) or back; the problem when the
-// store is not as the change expects it.
-std::string apply(TournamentStore& store, const JournalLine& line, bool forward, bool& names) {
-    const std::string unchanged = "nothing was changed: the tournament is no longer as this "
-                                  "change left it (its files were changed meanwhile)";
-    names = line.action == renamePlayerAction;
-    if (names) {
-        if (line.fields.size() != 2) {
-            return unchanged;
-        }
-        const std::string& from = forward ? line.fields[0] : line.fields[1];
-        const std::string& to = forward ? line.fields[1] : line.fields[0];
-        const bool clash = store.hasPlayer(to) && !namesEqual(from, to);
-        return !clash && store.renamePlayer(from, to) ? std::string() : unchanged;
+    constexpr std::size_t restoreFieldCount = 7;
+    if (line.action == restoreAction && fields.size() == restoreFieldCount) {
+        return RestoreFiles{fields[0], {fields[1], fields[2], fields[3]}};
     }
     std::size_t position = 0;
-    GameRecord game, after;
-    const bool correct = line.action == correctGameAction;
-    if (line.fields.empty() || !readNumber(line.fields[0], position) ||
-        !readGame(line.fields, 1, game) ||
-        (correct && !readGame(line.fields, 1 + gameFieldCount, after))) {
-        return unchanged;
+    GameRecord game;
+    if (fields.empty() || !readNumber(fields[0], position) || !readGame(fields, 1, game)) {
+        return std::nullopt;
     }
-    const auto games = store.games();
-    const auto holds = [&](const GameRecord& expected) {
-        return position < games.size() && sameGame(games[position], expected);
-    };
-    // Saving adds the game at its place, deleting takes it out again.
-    const bool adds = (line.action == saveGameAction) == forward;
-    if (correct) {
-        if (!holds(forward ? game : after)) {
-            return unchanged;
-        }
-        store.replaceGameAt(position, forward ? after : game);
-    } else if (adds) {
-        if (position > games.size()) {
-            return unchanged;
-        }
-        store.insertGameAt(position, game);
-    } else {
-        if (!holds(game)) {
-            return unchanged;
-        }
-        store.removeGameAt(position);
+    if (line.action == saveGameAction && fields.size() == 1 + gameFieldCount) {
+        return SaveGame{game, position};
     }
-    return std::string();
+    if (line.action == deleteGameAction && fields.size() == 1 + gameFieldCount) {
+        return DeleteGame{position, game};
+    }
+    GameRecord after;
+    if (line.action == correctGameAction && fields.size() == 1 + 2 * gameFieldCount &&
+        readGame(fields, 1 + gameFieldCount, after)) {
+        return CorrectGame{position, game, after};
+    }
+    return std::nullopt;
 }
 
-StepResult step(TournamentStore& store, bool forward) {
-    const Stacks& stacks = readStacks(store);
-    const std::vector<JournalLine>& from = forward ? stacks.redoable : stacks.undoable;
-    StepResult result;
-    if (from.empty()) {
-        result.problem = forward ? "There is nothing to redo." : "There is nothing to undo.";
-        return result;
+// What takes back `change`, recorded by `line`.
+Change inverseOf(const Change& change, const JournalLine& line) {
+    if (const auto* save = std::get_if<SaveGame>(&change)) {
+        return DeleteGame{save->position.value_or(0), save->game};
     }
-    const JournalLine& change = from.back();
-    result.label = labelOf(change);
-    bool names = false;
-    // A restore puts whole files in place itself; the other changes are made in
-    // the store and then written.
-    const bool restore = change.action == restoreAction;
-    result.problem =
-        restore ? replayRestore(store, change, forward) : apply(store, change, forward, names);
-    if (!result.problem.empty()) {
-        result.problem = (forward ? "Redo " : "Undo ") + result.label + ": " + result.problem + ".";
-        result.done = restore; // a restore may have put some files in place
-        return result;
+    if (const auto* removed = std::get_if<DeleteGame>(&change)) {
+        return SaveGame{removed->game, removed->position};
     }
-    result.done = true;
-    if (SaveResult saved = restore ? SaveResult::success() : writeAll(store, names); !saved.ok()) {
-        result.problem = saved.message();
-        return result;
+    if (const auto* correct = std::get_if<CorrectGame>(&change)) {
+        return CorrectGame{correct->position, correct->after, correct->before};
     }
-    const JournalLine stepLine{localTimeNow(),
-                               stacks.lastNumber + 1,
-                               std::string(forward ? redoAction : undoAction),
-                               {std::to_string(change.number), result.label}};
-    if (SaveResult journaled = record(store, stepLine); !journaled.ok()) {
-        result.problem = journaled.message();
+    if (const auto* rename = std::get_if<RenamePlayer>(&change)) {
+        return RenamePlayer{rename->to, rename->from};
     }
-    return result;
+    // A restore is taken back by the version kept just before it.
+    const auto& fields = line.fields;
+    return RestoreFiles{fields[0], {fields[4], fields[5], fields[6]}};
+}
+
+struct LineMaker {
+    const std::array<std::string, 3>& kept;
+
+    std::pair<std::string_view, std::vector<std::string>> operator()(const AddPlayers& c) const {
+        return {addPlayerAction, c.names};
+    }
+    std::pair<std::string_view, std::vector<std::string>> operator()(const BuildTeam& c) const {
+        return {buildTeamAction, {c.firstPlayer + " & " + c.secondPlayer}};
+    }
+    std::pair<std::string_view, std::vector<std::string>> operator()(const SaveGame& c) const {
+        return {saveGameAction, gameFields(c.position.value_or(0), {c.game})};
+    }
+    std::pair<std::string_view, std::vector<std::string>> operator()(const DeleteGame& c) const {
+        return {deleteGameAction, gameFields(c.position, {c.game})};
+    }
+    std::pair<std::string_view, std::vector<std::string>> operator()(const CorrectGame& c) const {
+        return {correctGameAction, gameFields(c.position, {c.before, c.after})};
+    }
+    std::pair<std::string_view, std::vector<std::string>> operator()(const RenamePlayer& c) const {
+        return {renamePlayerAction, {c.from, c.to}};
+    }
+    std::pair<std::string_view, std::vector<std::string>> operator()(const RestoreFiles& c) const {
+        std::vector<std::string> fields{c.when};
+        fields.insert(fields.end(), c.files.begin(), c.files.end());
+        fields.insert(fields.end(), kept.begin(), kept.end());
+        return {restoreAction, std::move(fields)};
+    }
+
+    static std::vector<std::string> gameFields(std::size_t position,
+                                               std::initializer_list<GameRecord> games) {
+        std::vector<std::string> fields{std::to_string(position)};
+        for (const GameRecord& game : games) {
+            appendGame(fields, game);
+        }
+        return fields;
+    }
+};
+
+std::string recordedLabel(const JournalLine& line) {
+    const std::optional<Change> change = readChange(line);
+    return change ? labelOf(*change) : line.action;
 }
 
 } // namespace
@@ -225,57 +193,43 @@ std::string journalPath(const TournamentStore& store) {
     return store.filePath(journalFileName);
 }
 
-JournalLine savedGame(const TournamentStore& store, std::size_t position, const GameRecord& game) {
-    std::vector<std::string> fields{std::to_string(position)};
-    appendGame(fields, game);
-    return lineFor(store, saveGameAction, std::move(fields));
+JournalLine journalLine(const TournamentStore& store, std::string_view action,
+                        std::vector<std::string> fields) {
+    return {localTimeNow(), readStacks(store).lastNumber + 1, std::string(action),
+            std::move(fields)};
 }
 
-JournalLine deletedGame(const TournamentStore& store, std::size_t position,
-                        const GameRecord& game) {
-    std::vector<std::string> fields{std::to_string(position)};
-    appendGame(fields, game);
-    return lineFor(store, deleteGameAction, std::move(fields));
+JournalLine journalLineOf(const TournamentStore& store, const Change& change,
+                          const std::array<std::string, 3>& kept) {
+    auto [action, fields] = std::visit(LineMaker{kept}, change);
+    return journalLine(store, action, std::move(fields));
 }
 
-JournalLine correctedGame(const TournamentStore& store, std::size_t position,
-                          const GameRecord& before, const GameRecord& after) {
-    std::vector<std::string> fields{std::to_string(position)};
-    appendGame(fields, before);
-    appendGame(fields, after);
-    return lineFor(store, correctGameAction, std::move(fields));
+std::optional<Change> changeOf(const JournalLine& line) {
+    return readChange(line);
 }
 
-JournalLine renamedPlayer(const TournamentStore& store, std::string_view before,
-                          std::string_view after) {
-    return lineFor(store, renamePlayerAction, {std::string(before), std::string(after)});
-}
-
-JournalLine noted(const TournamentStore& store, std::string_view action,
-                  std::vector<std::string> fields) {
-    return lineFor(store, action, std::move(fields));
-}
-
-SaveResult record(const TournamentStore& store, const JournalLine& line) {
-    return appendLine(journalPath(store), line);
+std::optional<PendingStep> pendingStep(const TournamentStore& store, bool redo) {
+    const Stacks& stacks = readStacks(store);
+    const std::vector<JournalLine>& from = redo ? stacks.redoable : stacks.undoable;
+    if (from.empty()) {
+        return std::nullopt;
+    }
+    PendingStep step{from.back(), recordedLabel(from.back()), readChange(from.back())};
+    if (step.change && !redo) {
+        step.change = inverseOf(*step.change, step.line);
+    }
+    return step;
 }
 
 std::optional<std::string> undoLabel(const TournamentStore& store) {
-    const Stacks& stacks = readStacks(store);
-    return stacks.undoable.empty() ? std::nullopt : std::optional(labelOf(stacks.undoable.back()));
+    const auto step = pendingStep(store, false);
+    return step ? std::optional(step->label) : std::nullopt;
 }
 
 std::optional<std::string> redoLabel(const TournamentStore& store) {
-    const Stacks& stacks = readStacks(store);
-    return stacks.redoable.empty() ? std::nullopt : std::optional(labelOf(stacks.redoable.back()));
-}
-
-StepResult undo(TournamentStore& store) {
-    return step(store, false);
-}
-
-StepResult redo(TournamentStore& store) {
-    return step(store, true);
+    const auto step = pendingStep(store, true);
+    return step ? std::optional(step->label) : std::nullopt;
 }
 
 } // namespace corvane::history

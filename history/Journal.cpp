@@ -1,7 +1,5 @@
 #include "history/Journal.h"
 
-#include "store/TextLines.h"
-
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -82,6 +80,10 @@ bool unescape(std::string_view field, std::string& out) {
     }
     return true;
 }
+
+constexpr const char* notPlainFile =
+    "it is not a plain file (a link, a folder or a pipe stands in its place), so the change "
+    "was made but not journaled. Move it away and the program starts a new journal";
 
 // Writes all of `text`, or says why not.
 int writeAll(int fd, std::string_view text) {
@@ -166,16 +168,21 @@ bool parseLine(std::string_view text, JournalLine& line) {
 }
 
 SaveResult appendLine(const std::string& path, const JournalLine& line) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // Never through a link, and never waiting on a pipe in the journal's place.
+    const int fd = ::open(path.c_str(),
+                          O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0) {
-        return SaveResult::failure(path, std::strerror(errno));
+        return SaveResult::failure(path, errno == ELOOP ? notPlainFile : std::strerror(errno));
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return SaveResult::failure(path, notPlainFile);
     }
     std::string text;
     // A line torn by a crash is ended first, so it costs only itself.
-    struct stat info {};
     char last = '\n';
-    if (::fstat(fd, &info) == 0 && info.st_size > 0 &&
-        ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') {
+    if (info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') {
         text += '\n';
     }
     text += formatLine(line);
@@ -191,29 +198,17 @@ SaveResult appendLine(const std::string& path, const JournalLine& line) {
 }
 
 std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damaged) {
-    std::vector<JournalLine> lines;
-    damaged = 0;
-    const ReadResult read = forEachTextLine(path, [&](std::string_view text) {
-        if (text.empty()) {
-            return;
-        }
-        JournalLine line;
-        if (parseLine(text, line)) {
-            lines.push_back(std::move(line));
-        } else {
-            ++damaged;
-        }
-    });
-    if (read.refused()) {
-        ++damaged;
-    }
+    JournalReader reader;
+    bool restarted = false;
+    std::vector<JournalLine> lines = reader.newLines(path, restarted);
+    damaged = reader.damagedLines();
     return lines;
 }
 
 std::vector<JournalLine> JournalReader::newLines(const std::string& path, bool& restarted) {
     constexpr std::size_t tailBytes = 64;
     std::vector<JournalLine> lines;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     struct stat info {};
     const bool regular = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     const auto device = static_cast<std::uint64_t>(info.st_dev);
@@ -226,12 +221,16 @@ std::vector<JournalLine> JournalReader::newLines(const std::string& path, bool& 
         ::pread(fd, tail.data(), tail.size(), consumed_ - static_cast<std::int64_t>(tail.size())) ==
             static_cast<ssize_t>(tail.size()) &&
         tail == tail_;
-    restarted = !appended;
+    // More than the tail that is ever read: taken from its end, whole lines only.
+    restarted = !appended || size - consumed_ > maxJournalRead;
+    bool startsInLine = false;
     if (restarted) {
         *this = JournalReader{};
         path_ = path;
         device_ = device;
         inode_ = inode;
+        startsInLine = size > maxJournalRead;
+        consumed_ = std::max<std::int64_t>(size - maxJournalRead, 0);
     }
     std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(size - consumed_, 0)), '\0');
     const ssize_t read =
@@ -245,6 +244,9 @@ std::vector<JournalLine> JournalReader::newLines(const std::string& path, bool& 
         return lines;
     }
     std::string_view rest(bytes.data(), whole + 1);
+    if (startsInLine) {
+        rest.remove_prefix(rest.find('\n') + 1);
+    }
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         std::string_view text = rest.substr(0, end);
@@ -255,6 +257,8 @@ std::vector<JournalLine> JournalReader::newLines(const std::string& path, bool& 
         JournalLine line;
         if (!text.empty() && parseLine(text, line)) {
             lines.push_back(std::move(line));
+        } else if (!text.empty()) {
+            ++damaged_;
         }
     }
     consumed_ += static_cast<std::int64_t>(whole + 1);

@@ -37,8 +37,14 @@ bool parseLine(std::string_view text, JournalLine& line);
 // one was torn, and syncs it to the disk.
 SaveResult appendLine(const std::string& path, const JournalLine& line);
 
-// Every whole line of the journal at `path`, oldest first; damaged lines are
-// left out and counted in `damaged`. A missing journal has none.
+// The journal's last lines that are ever read (about 40,000 changes); older
+// ones are not offered for undo or shown, so memory stays bounded whatever
+// the file holds.
+inline constexpr std::int64_t maxJournalRead = std::int64_t{8} << 20;
+
+// Every whole line of the journal's last maxJournalRead bytes at `path`, oldest
+// first; damaged lines are left out and counted in `damaged`. A missing
+// journal has none; anything but a plain file (a link, a pipe) is not read.
 std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damaged);
 
 // Reads a journal a step at a time: each call gives the lines added since the
@@ -49,6 +55,8 @@ std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damag
 class JournalReader {
 public:
     std::vector<JournalLine> newLines(const std::string& path, bool& restarted);
+    // The lines read so far that were not journal lines.
+    std::size_t damagedLines() const { return damaged_; }
 
 private:
     std::string path_;
@@ -56,6 +64,7 @@ private:
     std::uint64_t inode_ = 0;
     std::int64_t consumed_ = 0; // bytes of whole lines taken in
     std::string tail_;          // the last of them, to tell an append from an edit
+    std::size_t damaged_ = 0;
 };
 
 } // namespace corvane::history

@@ -1,11 +1,9 @@
 #include "history/Restore.h"
 
 #include "store/Backups.h"
-#include "store/FileFormat.h"
 #include "store/RegularFile.h"
 #include "store/TextLines.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace corvane::history {
@@ -14,65 +12,75 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 3> recordKeys{fileformat::playerKey, fileformat::teamKey,
-                                                     fileformat::gameKey};
 constexpr std::int64_t maxRestoreBytes = maxTextFileBytes;
 
-// The records a data file holds, counted as the readers count them.
-std::size_t countRecords(const std::string& path, std::string_view key) {
-    std::size_t count = 0;
-    (void)forEachTextLine(
-        path, [&](std::string_view line) { count += fileformat::contains(line, key) ? 1 : 0; });
-    return count;
-}
-
-// Paths are kept relative to the tournament folder, so a moved folder keeps them.
-std::string relative(const TournamentStore& store, const std::string& path) {
-    return path.empty() ? std::string()
-                        : fs::path(path).lexically_relative(store.tournamentPath()).string();
-}
-
-std::string absolute(const TournamentStore& store, const std::string& path) {
-    return path.empty() ? std::string() : (fs::path(store.tournamentPath()) / path).string();
-}
-
-// Writes the three files held at `sources` (empty: no file, written empty).
-SaveResult putInPlace(TournamentStore& store, const std::array<std::string, 3>& sources,
-                      std::array<std::string, 3>& kept) {
-    std::array<std::string, 3> contents;
-    for (std::size_t i = 0; i < sources.size(); ++i) {
-        if (sources[i].empty()) {
-            continue;
-        }
-        const ReadResult read = readRegularFile(sources[i], contents[i], maxRestoreBytes);
-        if (read.refused() || !read.stamp().exists) {
-            return SaveResult::failure(sources[i],
-                                       read.refused() ? read.reason() : "the kept version is gone");
+// Reads the version in `folder` as the program would open it, and says what
+// keeps it from being a tournament that once stood: a file that does not
+// read, one cut off in the middle of a line, a game of a team it does not hold.
+void checkVersion(TournamentVersion& version) {
+    TournamentStore scratch;
+    const fs::path folder(version.folder);
+    scratch.workingDirectory = folder.parent_path().string();
+    scratch.tournamentFolder = folder.filename().string();
+    for (ReadResult (TournamentStore::*reader)() :
+         {&TournamentStore::readPlayers, &TournamentStore::readTeams,
+          &TournamentStore::readGames}) {
+        if (const ReadResult read = (scratch.*reader)(); read.refused()) {
+            version.damage = read.message();
+            return;
         }
     }
-    return store.replaceDataFiles(contents, kept);
+    for (std::string_view name : TournamentStore::dataFileNames) {
+        std::string bytes;
+        const std::string path = scratch.filePath(name);
+        if (!readRegularFile(path, bytes, maxRestoreBytes).refused() && !bytes.empty() &&
+            bytes.back() != '\n' && bytes.back() != '\r') {
+            version.damage = std::string(name) + " ends in the middle of a line";
+            return;
+        }
+    }
+    std::size_t number = 0;
+    for (const GameRecord& game : scratch.games()) {
+        ++number;
+        if (scratch.findTeam(game.team1Name) == nullptr ||
+            scratch.findTeam(game.team2Name) == nullptr) {
+            version.damage = "game " + std::to_string(number) + " names a team it does not hold";
+            return;
+        }
+    }
+    version.counts = {scratch.players().size(), scratch.teams().size(), scratch.games().size()};
+}
+
+std::string relative(const TournamentStore& store, const fs::path& path) {
+    return path.lexically_relative(store.tournamentPath()).string();
+}
+
+// The version folder all of `files` lie in, when they are a version's own files.
+std::optional<fs::path> versionFolderOf(const TournamentStore& store,
+                                        const std::array<std::string, 3>& files) {
+    std::optional<fs::path> folder;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (files[i].empty()) {
+            continue;
+        }
+        const fs::path path = fs::path(store.tournamentPath()) / files[i];
+        if (path.filename() != TournamentStore::dataFileNames[i] ||
+            (folder && *folder != path.parent_path())) {
+            return std::nullopt;
+        }
+        folder = path.parent_path();
+    }
+    return folder;
 }
 
 } // namespace
 
 std::vector<TournamentVersion> listVersions(const TournamentStore& store, std::size_t most) {
-    const std::vector<BackupVersion> backups = listBackups(store.tournamentPath());
+    const std::vector<KeptVersion> kept = listKeptVersions(store.tournamentPath());
     std::vector<TournamentVersion> versions;
-    // Newest first; each backup is its file as it stood until that moment.
-    for (auto it = backups.rbegin(); it != backups.rend() && versions.size() < most; ++it) {
-        TournamentVersion version;
-        version.moment = it->moment;
-        version.when = localMoment(it->moment);
-        for (std::size_t i = 0; i < TournamentStore::dataFileNames.size(); ++i) {
-            const std::string name(TournamentStore::dataFileNames[i]);
-            // The file as it stood then: its first backup from that moment on, or
-            // the file itself when it was not replaced since.
-            const auto later = std::find_if(backups.begin(), backups.end(), [&](const auto& b) {
-                return b.file == name && b.moment >= it->moment;
-            });
-            version.files[i] = later != backups.end() ? later->path : store.filePath(name);
-            version.counts[i] = countRecords(version.files[i], recordKeys[i]);
-        }
+    for (auto it = kept.rbegin(); it != kept.rend() && versions.size() < most; ++it) {
+        TournamentVersion version{it->moment, localMoment(it->moment), it->folder, {}, {}};
+        checkVersion(version);
         versions.push_back(std::move(version));
     }
     return versions;
@@ -82,53 +90,44 @@ std::array<std::size_t, 3> currentCounts(const TournamentStore& store) {
     return {store.players().size(), store.teams().size(), store.games().size()};
 }
 
-StepResult restoreVersion(TournamentStore& store, const TournamentVersion& version) {
-    StepResult result;
-    result.label = "Restore Backup " + version.when;
-    // A file of the version that is the present file is kept by the restore's own backup.
-    std::array<std::string, 3> kept;
-    std::array<std::string, 3> sources = version.files;
-    for (std::string& source : sources) {
-        if (!fs::exists(source)) {
-            source.clear();
+RestoreFiles restoreOf(const TournamentStore& store, const TournamentVersion& version) {
+    RestoreFiles change{version.when, {}};
+    for (std::size_t i = 0; i < change.files.size(); ++i) {
+        const fs::path path = fs::path(version.folder) / TournamentStore::dataFileNames[i];
+        std::error_code error;
+        if (fs::exists(fs::symlink_status(path, error))) {
+            change.files[i] = relative(store, path);
         }
     }
-    std::array<std::string, 3> before = {store.filePath(TournamentStore::dataFileNames[0]),
-                                         store.filePath(TournamentStore::dataFileNames[1]),
-                                         store.filePath(TournamentStore::dataFileNames[2])};
-    if (SaveResult saved = putInPlace(store, sources, kept); !saved.ok()) {
-        result.problem = saved.message();
-        result.done = true;
-        return result;
-    }
-    result.done = true;
-    std::vector<std::string> fields{version.when};
-    for (std::size_t i = 0; i < sources.size(); ++i) {
-        fields.push_back(relative(store, sources[i] == before[i] ? kept[i] : sources[i]));
-    }
-    for (const std::string& path : kept) {
-        fields.push_back(relative(store, path));
-    }
-    if (SaveResult journaled = record(store, noted(store, restoreAction, std::move(fields)));
-        !journaled.ok()) {
-        result.problem = journaled.message();
-    }
-    return result;
+    return change;
 }
 
-std::string replayRestore(TournamentStore& store, const JournalLine& line, bool forward) {
-    constexpr std::size_t fieldCount = 7;
-    if (line.fields.size() != fieldCount) {
-        return "the journal line of this restore is incomplete";
+SaveResult stageRestore(TournamentStore& store, const RestoreFiles& change) {
+    if (const auto folder = versionFolderOf(store, change.files)) {
+        TournamentVersion version{{}, change.when, folder->string(), {}, {}};
+        checkVersion(version);
+        if (!version.damage.empty()) {
+            return SaveResult::failure(folder->string(),
+                                       "this version is damaged: " + version.damage);
+        }
     }
-    const std::size_t from = forward ? 1 : 4;
-    std::array<std::string, 3> sources;
-    for (std::size_t i = 0; i < sources.size(); ++i) {
-        sources[i] = absolute(store, line.fields[from + i]);
+    for (std::size_t i = 0; i < change.files.size(); ++i) {
+        std::string contents;
+        if (!change.files[i].empty()) {
+            const std::string source =
+                (fs::path(store.tournamentPath()) / change.files[i]).string();
+            const ReadResult read = readRegularFile(source, contents, maxRestoreBytes);
+            if (read.refused() || !read.stamp().exists) {
+                return SaveResult::failure(source, read.refused() ? read.reason()
+                                                                  : "the kept version is gone");
+            }
+        }
+        const std::string target = store.filePath(TournamentStore::dataFileNames[i]);
+        if (SaveResult staged = store.stageFile(target, contents); !staged.ok()) {
+            return staged;
+        }
     }
-    std::array<std::string, 3> kept;
-    const SaveResult saved = putInPlace(store, sources, kept);
-    return saved.ok() ? std::string() : saved.message();
+    return SaveResult::success();
 }
 
 } // namespace corvane::history

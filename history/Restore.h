@@ -1,8 +1,11 @@
 #pragma once
-// Going back to an earlier version of the tournament's files, kept by the
-// backups: each version is the three data files as they stood just before one
-// of them was replaced. A restore is journaled and can be taken back.
-#include "history/ChangeHistory.h"
+// Going back to an earlier version of the tournament: each version kept by
+// the backups is the three data files exactly as they stood together just
+// before a change. A version is read and checked whole before it is offered;
+// a restore goes through the one door, so it is journaled and can be undone.
+#include "history/Change.h"
+#include "store/SaveResult.h"
+#include "store/TournamentStore.h"
 
 #include <array>
 #include <cstddef>
@@ -11,13 +14,12 @@
 
 namespace corvane::history {
 
-inline constexpr std::string_view restoreAction = "restore backup";
-
 struct TournamentVersion {
-    std::string moment;                // of the save it came before, UTC, as the backups name it
-    std::string when;                  // the same in local time, for the organiser
-    std::array<std::string, 3> files;  // where players, teams and games stood then
-    std::array<std::size_t, 3> counts; // players, teams, games
+    std::string moment;                  // when it was kept, UTC, as the backups name it
+    std::string when;                    // the same in local time, for the organiser
+    std::string folder;                  // where its files are
+    std::array<std::size_t, 3> counts{}; // players, teams, games
+    std::string damage;                  // why it cannot be restored; empty: it reads cleanly
 };
 
 // The versions the backups hold, newest first, at most `most` of them.
@@ -26,12 +28,11 @@ std::vector<TournamentVersion> listVersions(const TournamentStore& store, std::s
 // The players, teams and games the store holds now, to set beside a version's.
 std::array<std::size_t, 3> currentCounts(const TournamentStore& store);
 
-// Puts the version's files in place (the present ones kept as backups first),
-// reads the tournament again and journals the restore.
-StepResult restoreVersion(TournamentStore& store, const TournamentVersion& version);
+// The change that puts `version` in place.
+RestoreFiles restoreOf(const TournamentStore& store, const TournamentVersion& version);
 
-// What undo and redo of a restore do: the files of `line` put back in place,
-// before (`forward` false) or after it. Empty, or why not.
-std::string replayRestore(TournamentStore& store, const JournalLine& line, bool forward);
+// What a restore does in the door: the version's files, read and checked whole,
+// are written as the store's staged files. Failure: nothing was staged.
+SaveResult stageRestore(TournamentStore& store, const RestoreFiles& change);
 
 } // namespace corvane::history

@@ -1,5 +1,7 @@
 #include "lifecycle/ArchivedTournament.h"
 
+#include "history/Transaction.h"
+
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -93,6 +95,7 @@ ArchivedFolder loadArchivedTournament(TournamentStore& store, const std::string&
         return folder;
     }
     store.clearAll();
+    history::finishInterruptedChange(store);
     if (const ReadResult read = store.loadAll(); read.refused()) {
         folder.error = read.openingMessage();
     }

@@ -6,6 +6,7 @@
 #include "reports/Standings.h"
 #include "reports/TeamPage.h"
 #include "store/AtomicFile.h"
+#include "store/RegularFile.h"
 
 #include <filesystem>
 #include <unordered_set>
@@ -21,6 +22,45 @@ void publish(ReportOutcome& outcome, const std::string& path, const std::string&
     } else {
         outcome.failures.push_back(std::move(saved));
     }
+}
+
+// The team pages the last publish wrote, kept in the tournament folder so a
+// page whose team is gone is removed whatever happened since (a restart, an
+// undo, a restore). Only plain page names are taken from it: never a path,
+// never a page the program writes for another purpose.
+std::vector<std::string> readPublishedPages(const TournamentStore& store) {
+    std::vector<std::string> names;
+    std::string text;
+    constexpr std::int64_t maxListBytes = std::int64_t{16} << 20;
+    if (readRegularFile(store.filePath(publishedPagesFileName), text, maxListBytes).refused()) {
+        return names;
+    }
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string name = text.substr(start, end - start);
+        start = end + 1;
+        const bool plain = name.ends_with(".html") && name.find('/') == std::string::npos &&
+                           name.find('\\') == std::string::npos && !name.starts_with('.');
+        const bool reserved =
+            name == leaderBoardFileName || name == nextRoundFileName || name == scheduleFileName;
+        if (plain && !reserved) {
+            names.push_back(std::move(name));
+        }
+    }
+    return names;
+}
+
+void notePublishedPages(const TournamentStore& store, const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += name;
+        text += '\n';
+    }
+    // Like the pages, it can always be written again.
+    AtomicFileWriter file(store.filePath(publishedPagesFileName), Durability::cached);
+    file.write(text);
+    (void)file.commit();
 }
 
 } // namespace
@@ -63,13 +103,13 @@ ReportOutcome writeReports(TournamentStore& store) {
     }
     // A page whose team is gone would show stale figures at an old address.
     const std::unordered_set<std::string> current(pageNames.begin(), pageNames.end());
-    for (const std::string& old : store.publishedPages) {
+    for (const std::string& old : readPublishedPages(store)) {
         if (!current.contains(old)) {
             std::error_code ignored;
             std::filesystem::remove(store.filePath(old), ignored);
         }
     }
-    store.publishedPages = pageNames;
+    notePublishedPages(store, pageNames);
     return outcome;
 }
 

@@ -8,6 +8,9 @@
 
 namespace corvane {
 
+// The list of the team pages written last, beside them.
+inline constexpr std::string_view publishedPagesFileName = ".published-pages";
+
 struct ReportOutcome {
     std::vector<std::string> written; // paths of the pages written (or already current)
     std::vector<SaveResult> failures; // pages that could not be written, and why

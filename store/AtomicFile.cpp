@@ -180,6 +180,12 @@ void removeLeftoverTemporaries(const std::string& folder, std::string_view fileN
     ::closedir(listing);
 }
 
+SaveResult syncFolderOf(const std::string& path) {
+    const std::string folder = folderOf(path);
+    const int error = syncFolder(folder);
+    return error == 0 ? SaveResult::success() : SaveResult::failure(folder, systemReason(error));
+}
+
 SaveResult writeFileAtomically(const std::string& path, std::string_view contents) {
     AtomicFileWriter writer(path);
     writer.write(contents);

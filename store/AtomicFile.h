@@ -39,6 +39,9 @@ private:
     int error_ = 0;
 };
 
+// Makes the renames and removals in the folder of `path` durable.
+SaveResult syncFolderOf(const std::string& path);
+
 // Removes from `folder` the temporary files that interrupted writes of ended
 // processes left behind, of every file or only of `fileName`. A temporary file
 // of a program still running is left alone.

@@ -9,8 +9,8 @@
 #include <ctime>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <system_error>
-#include <unistd.h>
 
 namespace corvane {
 
@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view momentSeparator = ".";
 // "2026-12-07T12-37-29.123456Z": sorts as it happened, and is a plain file name.
 constexpr std::size_t momentLength = 27;
 constexpr std::size_t dayLength = 10;
@@ -44,86 +43,141 @@ std::string momentNow() {
     return std::string(text) + fraction;
 }
 
-// The file and moment of a backup's name; empty for any other name.
-BackupVersion parse(const fs::path& path) {
-    const std::string name = path.filename().string();
-    if (name.size() <= momentLength + momentSeparator.size()) {
-        return {};
-    }
-    const std::size_t split = name.size() - momentLength;
-    if (name.substr(split - momentSeparator.size(), momentSeparator.size()) != momentSeparator ||
-        name.back() != 'Z') {
-        return {};
-    }
-    return {name.substr(0, split - momentSeparator.size()), name.substr(split), path.string()};
+constexpr std::size_t sequenceDigits = 8;
+constexpr std::string_view newVersionPrefix = ".new-";
+
+// "00000042-2026-12-07T12-37-29.123456Z": the sequence orders the versions
+// even when the clock was set back.
+std::string versionName(std::uint64_t sequence, const std::string& moment) {
+    std::string digits = std::to_string(sequence);
+    digits.insert(0, sequenceDigits > digits.size() ? sequenceDigits - digits.size() : 0, '0');
+    return digits + "-" + moment;
 }
 
-// Keeps the newest `backupsKeptPerFile` versions of `file`, and the newest of
-// each day before them.
-void dropOldVersions(const fs::path& folder, const std::string& file) {
-    std::vector<BackupVersion> versions;
-    for (const BackupVersion& version : listBackups(folder.parent_path().string())) {
-        if (version.file == file) {
-            versions.push_back(version);
-        }
+// The version a folder's name stands for; nothing for any other name.
+std::optional<KeptVersion> parseVersion(const fs::path& path) {
+    const std::string name = path.filename().string();
+    if (name.size() != sequenceDigits + 1 + momentLength || name[sequenceDigits] != '-' ||
+        name.back() != 'Z') {
+        return std::nullopt;
     }
-    if (versions.size() <= backupsKeptPerFile) {
+    std::uint64_t sequence = 0;
+    for (std::size_t i = 0; i < sequenceDigits; ++i) {
+        if (name[i] < '0' || name[i] > '9') {
+            return std::nullopt;
+        }
+        sequence = sequence * 10 + static_cast<std::uint64_t>(name[i] - '0');
+    }
+    return KeptVersion{sequence, name.substr(sequenceDigits + 1), path.string()};
+}
+
+// A link costs no copying; a file system without links (FAT) gets a copy.
+SaveResult keepFile(const fs::path& file, const fs::path& version) {
+    std::error_code error;
+    fs::create_hard_link(file, version, error);
+    if (!error) {
+        return SaveResult::success();
+    }
+    std::string bytes;
+    const ReadResult read = readRegularFile(file.string(), bytes, maxBackupBytes);
+    if (read.refused()) {
+        return SaveResult::failure(version.string(), read.reason());
+    }
+    return writeFileAtomically(version.string(), bytes);
+}
+
+// Keeps the newest `versionsKept` versions, and the newest of each day before them.
+void dropOldVersions(const std::vector<KeptVersion>& versions) {
+    if (versions.size() <= versionsKept) {
         return;
     }
     std::map<std::string, std::size_t> newestOfDay;
     for (std::size_t i = 0; i < versions.size(); ++i) {
         newestOfDay[versions[i].moment.substr(0, dayLength)] = i;
     }
-    for (std::size_t i = 0; i + backupsKeptPerFile < versions.size(); ++i) {
+    for (std::size_t i = 0; i + versionsKept < versions.size(); ++i) {
         if (newestOfDay[versions[i].moment.substr(0, dayLength)] != i) {
             std::error_code ignored;
-            fs::remove(versions[i].path, ignored);
+            fs::remove_all(versions[i].folder, ignored);
         }
     }
+}
+
+// The backups folder, made if missing; never one reached through a link.
+SaveResult backupsFolder(const fs::path& folder) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(folder, error);
+    if (status.type() == fs::file_type::not_found) {
+        fs::create_directory(folder, error);
+        return error ? SaveResult::failure(folder.string(), error.message())
+                     : SaveResult::success();
+    }
+    if (status.type() != fs::file_type::directory) {
+        return SaveResult::failure(folder.string(),
+                                   "it is not a plain folder (a link or a file stands in its "
+                                   "place), so no earlier versions are kept. Move it away and "
+                                   "the program makes a new one");
+    }
+    return SaveResult::success();
 }
 
 } // namespace
 
-SaveResult keepPreviousVersion(const std::string& path, std::string* kept) {
-    const fs::path file(path);
+SaveResult keepVersion(const std::string& tournamentFolder,
+                       std::span<const std::string_view> fileNames, KeptVersion* kept) {
+    const fs::path folder = fs::path(tournamentFolder) / backupsFolderName;
+    if (SaveResult made = backupsFolder(folder); !made.ok()) {
+        return made;
+    }
+    std::vector<KeptVersion> versions = listKeptVersions(tournamentFolder);
+    const std::uint64_t sequence = versions.empty() ? 1 : versions.back().sequence + 1;
+    const std::string moment = momentNow();
+    // Made under a name no listing takes, and put in place whole.
+    const fs::path building =
+        folder / (std::string(newVersionPrefix) + versionName(sequence, moment));
     std::error_code error;
-    if (!fs::is_regular_file(file, error)) {
-        return SaveResult::success(); // nothing yet to keep
+    fs::remove_all(building, error);
+    if (!fs::create_directory(building, error)) {
+        return SaveResult::failure(building.string(), error.message());
     }
-    const fs::path folder = file.parent_path() / backupsFolderName;
-    fs::create_directory(folder, error);
-    const fs::path version =
-        folder / (file.filename().string() + std::string(momentSeparator) + momentNow());
-    // A link costs no copying; a file system without links (FAT) gets a copy.
-    if (::link(path.c_str(), version.c_str()) != 0) {
-        std::string bytes;
-        const ReadResult read = readRegularFile(path, bytes, maxBackupBytes);
-        if (read.refused()) {
-            return SaveResult::failure(version.string(), read.reason());
+    for (std::string_view name : fileNames) {
+        const fs::path file = fs::path(tournamentFolder) / name;
+        if (!fs::is_regular_file(fs::symlink_status(file, error))) {
+            continue;
         }
-        if (SaveResult copied = writeFileAtomically(version.string(), bytes); !copied.ok()) {
-            return copied;
+        if (SaveResult saved = keepFile(file, building / name); !saved.ok()) {
+            fs::remove_all(building, error);
+            return saved;
         }
     }
+    const fs::path version = folder / versionName(sequence, moment);
+    fs::rename(building, version, error);
+    if (error) {
+        fs::remove_all(building, error);
+        return SaveResult::failure(version.string(), error.message());
+    }
+    versions.push_back({sequence, moment, version.string()});
     if (kept != nullptr) {
-        *kept = version.string();
+        *kept = versions.back();
     }
-    dropOldVersions(folder, file.filename().string());
+    dropOldVersions(versions);
     return SaveResult::success();
 }
 
-std::vector<BackupVersion> listBackups(const std::string& tournamentFolder) {
-    std::vector<BackupVersion> versions;
+std::vector<KeptVersion> listKeptVersions(const std::string& tournamentFolder) {
+    std::vector<KeptVersion> versions;
+    const fs::path folder = fs::path(tournamentFolder) / backupsFolderName;
     std::error_code error;
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(tournamentFolder) / backupsFolderName, error)) {
-        if (BackupVersion version = parse(entry.path()); !version.file.empty()) {
-            versions.push_back(std::move(version));
+    if (fs::symlink_status(folder, error).type() != fs::file_type::directory) {
+        return versions;
+    }
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        if (std::optional<KeptVersion> version = parseVersion(entry.path())) {
+            versions.push_back(std::move(*version));
         }
     }
-    std::sort(versions.begin(), versions.end(), [](const BackupVersion& a, const BackupVersion& b) {
-        return a.moment != b.moment ? a.moment < b.moment : a.file < b.file;
-    });
+    std::sort(versions.begin(), versions.end(),
+              [](const KeptVersion& a, const KeptVersion& b) { return a.sequence < b.sequence; });
     return versions;
 }
 

@@ -1,10 +1,14 @@
 #pragma once
-// Earlier versions of the data files, kept in the tournament folder's backups
-// folder whenever a file is replaced: the last 50 of each file and the last of
-// each day, each named after the file and the moment it was replaced.
+// Earlier versions of the tournament, kept in the tournament folder's backups
+// folder before every change: each version is a folder holding the data files
+// exactly as they stood together at that moment (hard links where the file
+// system has them, copies where not). The last 50 versions are kept, and the
+// last of each day before them.
 #include "store/SaveResult.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,22 +16,23 @@
 namespace corvane {
 
 inline constexpr std::string_view backupsFolderName = "backups";
-inline constexpr std::size_t backupsKeptPerFile = 50;
+inline constexpr std::size_t versionsKept = 50;
 
-struct BackupVersion {
-    std::string file;   // "players.txt"
-    std::string moment; // when it was replaced, UTC: "2026-12-07T12-37-29.123456Z"
-    std::string path;   // where the version is kept
+struct KeptVersion {
+    std::uint64_t sequence = 0; // in the order kept, whatever the clock said
+    std::string moment;         // when it was kept, UTC: "2026-12-07T12-37-29.123456Z"
+    std::string folder;         // where its files are
 };
 
-// Keeps the file at `path` as it is now (if it exists) in the backups folder
-// beside it, by a hard link where the file system has them and a copy where it
-// has not, then drops the versions beyond the rule. Says why when it cannot;
-// `kept`, if given, receives the version's path (empty when there was no file).
-SaveResult keepPreviousVersion(const std::string& path, std::string* kept = nullptr);
+// Keeps the files `fileNames` of `tournamentFolder` (those that exist) as they
+// are now, as one version, then drops the versions beyond the rule. A backups
+// folder that is not a plain folder (a link, a file) is never written through:
+// the failure says so. `kept`, if given, receives the new version.
+SaveResult keepVersion(const std::string& tournamentFolder,
+                       std::span<const std::string_view> fileNames, KeptVersion* kept = nullptr);
 
-// The kept versions of the files in `tournamentFolder`, oldest first.
-std::vector<BackupVersion> listBackups(const std::string& tournamentFolder);
+// The versions kept in `tournamentFolder`, oldest first.
+std::vector<KeptVersion> listKeptVersions(const std::string& tournamentFolder);
 
 // "2026-12-07 13:37:29" in the machine's time zone, for a version's moment.
 std::string localMoment(std::string_view moment);

@@ -161,11 +161,10 @@ SaveResult TournamentStore::writeGames() {
     if (SaveResult refused = checkBeforeSave(path); !refused.ok()) {
         return refused;
     }
-    keepVersionBeforeSave(path);
     // Written in pieces of a buffer that stays in the cache, not as one
     // string of the whole file.
     constexpr std::size_t pieceSize = 256 * 1024;
-    AtomicFileWriter file(path);
+    AtomicFileWriter file(staging_ ? stagedPath(path) : path);
     std::string buffer;
     std::size_t used = 0;
     for (const auto& game : games_) {
@@ -182,6 +181,12 @@ SaveResult TournamentStore::writeGames() {
     }
     file.write(std::string_view(buffer.data(), used));
     SaveResult saved = file.commit();
+    if (staging_) {
+        if (saved.ok()) {
+            staged_.push_back(path);
+        }
+        return saved;
+    }
     noteSaved(path, saved);
     return saved;
 }

@@ -1,12 +1,12 @@
 #include "store/TournamentStore.h"
 
 #include "store/AtomicFile.h"
-#include "store/Backups.h"
 #include "store/FileFormat.h"
 #include "store/NameCompare.h"
 #include "store/StoreIndex.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corvane {
 
@@ -154,34 +154,44 @@ ReadResult TournamentStore::loadAll() {
     return first ? *first : ReadResult::read(stampOf(tournamentPath()));
 }
 
-void TournamentStore::keepVersionBeforeSave(const std::string& path, std::string* kept) const {
-    // tournament.dat holds one number; the data files keep their earlier versions.
-    // A version that cannot be kept does not keep the organiser's entry from disk.
-    if (path != tournamentDatPath()) {
-        (void)keepPreviousVersion(path, kept);
-    }
+void TournamentStore::beginStaging() {
+    staging_ = true;
+    staged_.clear();
 }
 
-SaveResult TournamentStore::replaceDataFiles(const std::array<std::string, 3>& contents,
-                                             std::array<std::string, 3>& kept) {
-    for (std::size_t i = 0; i < dataFileNames.size(); ++i) {
-        if (SaveResult saved = saveFile(filePath(dataFileNames[i]), contents[i], &kept[i]);
-            !saved.ok()) {
-            return saved;
-        }
-    }
-    clearAll();
-    if (const ReadResult read = loadAll(); read.refused()) {
-        return SaveResult::failure(read.file(), read.reason());
-    }
-    return SaveResult::success();
+std::vector<std::string> TournamentStore::endStaging() {
+    staging_ = false;
+    return std::exchange(staged_, {});
 }
 
-SaveResult TournamentStore::saveFile(const std::string& path, std::string_view contents,
-                                     std::string* kept) {
-    SaveResult saved = checkBeforeSave(path);
+std::string TournamentStore::stagedPath(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, name) + "." + path.substr(name) + std::string(stagedMark);
+}
+
+SaveResult TournamentStore::stageFile(const std::string& path, std::string_view contents) {
+    SaveResult saved = writeFileAtomically(stagedPath(path), contents);
     if (saved.ok()) {
-        keepVersionBeforeSave(path, kept);
+        staged_.push_back(path);
+    }
+    return saved;
+}
+
+void TournamentStore::noteReplaced(const std::string& path) {
+    knownVersions_[path] = stampOf(path);
+}
+
+SaveResult TournamentStore::saveFile(const std::string& path, std::string_view contents) {
+    SaveResult saved = checkBeforeSave(path);
+    if (saved.ok() && staging_) {
+        saved = writeFileAtomically(stagedPath(path), contents);
+        if (saved.ok()) {
+            staged_.push_back(path);
+        }
+        return saved;
+    }
+    if (saved.ok()) {
         saved = writeFileAtomically(path, contents);
         noteSaved(path, saved);
     }
@@ -193,7 +203,6 @@ void TournamentStore::clearAll() {
     teams_.clear();
     teamsById_.clear();
     games_.clear();
-    publishedPages.clear();
     *index_ = NameIndex{};
 }
 

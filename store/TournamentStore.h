@@ -40,9 +40,6 @@ public:
     RecordList<GameRecord> games() const { return RecordList<GameRecord>(games_); }
 
     std::string workingDirectory;
-    // The team pages the last publish wrote, so the next removes those of
-    // names that are gone (a renamed team's old page).
-    std::vector<std::string> publishedPages;
     std::string tournamentFolder;
     std::int32_t tournamentNumber = 0;
     bool noTournamentYet = true;
@@ -78,13 +75,22 @@ public:
     // games naming them follow. False, and nothing changes, without such a player.
     bool renamePlayer(std::string_view oldName, std::string newName);
 
-    // Replaces players.txt, teams.txt and games.txt with `contents`, in that
-    // order, each kept as a backup first, and reads the tournament again: what
-    // restoring an earlier version needs. `kept` receives the backups' paths.
-    SaveResult replaceDataFiles(const std::array<std::string, 3>& contents,
-                                std::array<std::string, 3>& kept);
     static constexpr std::array<std::string_view, 3> dataFileNames{
         fileformat::playersFileName, fileformat::teamsFileName, fileformat::gamesFileName};
+
+    // While staging, the writers leave each data file beside it under its
+    // staged name instead of replacing it, so that several files can be put
+    // in place together (see history/Transaction). endStaging gives the
+    // paths of the files staged since beginStaging, in the order written.
+    void beginStaging();
+    std::vector<std::string> endStaging();
+    static std::string stagedPath(const std::string& path);
+    // Stages `contents` for the data file at `path` as it is, whatever the
+    // file on disk holds now: what putting a kept version back needs.
+    SaveResult stageFile(const std::string& path, std::string_view contents);
+    static constexpr std::string_view stagedMark = ".staged";
+    // A staged file has been put in place: later saves judge the file by it.
+    void noteReplaced(const std::string& path);
 
     // Stable reorder of `teams` (the standings order); keeps the indexes right.
     void reorderTeams(const std::function<bool(const TeamRecord&, const TeamRecord&)>& before);
@@ -136,11 +142,8 @@ private:
     // Success when `path` may be replaced now, otherwise why not.
     SaveResult checkBeforeSave(const std::string& path) const;
     void noteSaved(const std::string& path, const SaveResult& saved);
-    // `kept`, if given, receives the kept version's path (empty: none kept).
-    void keepVersionBeforeSave(const std::string& path, std::string* kept = nullptr) const;
     // Replaces the file at `path` when checkBeforeSave allows it.
-    SaveResult saveFile(const std::string& path, std::string_view contents,
-                        std::string* kept = nullptr);
+    SaveResult saveFile(const std::string& path, std::string_view contents);
     void rebuildTeamIndex();
     TeamRecord* findTeamMutable(std::string_view name);
     TeamRecord* findTeamIndexed(std::string_view name, std::size_t hash) const;
@@ -169,6 +172,8 @@ private:
     // The refused reads that keep every file from being written.
     std::optional<ReadResult> refusedDat_;
     std::optional<ReadResult> refusedData_;
+    bool staging_ = false;
+    std::vector<std::string> staged_;
 };
 
 } // namespace corvane

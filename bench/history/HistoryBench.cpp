@@ -1,5 +1,6 @@
 // Undo and redo, journal lines and backups at 200 teams and 5,000 games, the
 // journal holding one line for every game saved.
+#include "history/ApplyChange.h"
 #include "history/ChangeHistory.h"
 #include "history/Journal.h"
 #include "store/AtomicFile.h"
@@ -46,8 +47,8 @@ public:
                 store.teams()[static_cast<std::size_t>(g % teamCount)].teamName,
                 store.teams()[static_cast<std::size_t>((g + 1) % teamCount)].teamName};
             store.recordGame(game);
-            journal << history::formatLine(
-                           history::savedGame(store, static_cast<std::size_t>(g), game))
+            journal << history::formatLine(history::journalLineOf(
+                           store, history::SaveGame{game, static_cast<std::size_t>(g)}, {}))
                     << "\n";
         }
         if (!store.writePlayers().ok() || !store.writeTeams().ok() || !store.writeGames().ok()) {
@@ -63,11 +64,12 @@ Tournament& tournament() {
     return made;
 }
 
-// One undo and one redo of the last game, each writing games.txt and journaling.
+// One undo and one redo of the last game through the door, each keeping a
+// version, writing games.txt as a transaction and journaling.
 void BM_UndoThenRedo(benchmark::State& state) {
     TournamentStore& store = tournament().store;
     for (auto _ : state) {
-        if (!history::undo(store).done || !history::redo(store).done) {
+        if (!history::undoChange(store).done || !history::redoChange(store).done) {
             state.SkipWithError("a step was refused");
             return;
         }
@@ -100,7 +102,8 @@ void BM_JournalLine(benchmark::State& state) {
     const GameRecord& game = store.games().back();
     const std::string path = store.filePath("bench-journal.txt");
     for (auto _ : state) {
-        const history::JournalLine line = history::savedGame(store, store.games().size() - 1, game);
+        const history::JournalLine line =
+            history::journalLineOf(store, history::SaveGame{game, store.games().size() - 1}, {});
         if (!history::appendLine(path, line).ok()) {
             state.SkipWithError("append failed");
             return;
@@ -108,13 +111,13 @@ void BM_JournalLine(benchmark::State& state) {
     }
 }
 
-// writeGames, which keeps the previous version first, against the same bytes
-// written without keeping one.
-void BM_SaveGamesWithBackup(benchmark::State& state) {
+// The three files kept as one version (links) and the old versions pruned,
+// against games.txt written whole.
+void BM_KeepVersion(benchmark::State& state) {
     TournamentStore& store = tournament().store;
     for (auto _ : state) {
-        if (!store.writeGames().ok()) {
-            state.SkipWithError("save failed");
+        if (!keepVersion(store.tournamentPath(), TournamentStore::dataFileNames).ok()) {
+            state.SkipWithError("no version kept");
             return;
         }
     }
@@ -139,5 +142,5 @@ BENCHMARK(BM_UndoThenRedo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadHistory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JournalLineText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JournalLine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveGamesWithBackup)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeepVersion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveGamesWithoutBackup)->Unit(benchmark::kMillisecond);

@@ -116,14 +116,15 @@ TEST_F(AddFromListTest, ReadsAChosenCsvFileInAnyEncodingWithTheColumnChosen) {
     EXPECT_EQ(rows().size(), 2);
 }
 
-TEST_F(AddFromListTest, AFailedWriteKeepsThePlayersAndSaysSo) {
+TEST_F(AddFromListTest, AFailedWriteSaysSoAndKeepsTheListToAddAgain) {
     paste("Bob");
     std::filesystem::remove_all(store().tournamentPath());
     services.messages.answerYes();
     addButton()->click();
     EXPECT_EQ(services.messages.captions(), (std::vector<QString>{"Warning", "Error"}));
     EXPECT_TRUE(services.messages.shown[1].text.contains("players.txt"));
-    EXPECT_TRUE(store().hasPlayer("Bob"));
+    EXPECT_FALSE(store().hasPlayer("Bob"));
+    EXPECT_EQ(rows().value(0), "1|Bob|will be added");
 }
 
 TEST(AddPlayerWithList, TheButtonStandsBelowTheTemplateWhichStaysAsItIs) {

@@ -8,10 +8,11 @@
 namespace corvane::testing {
 
 // Every file in `folder` by name, with its bytes.
+// The pages of a folder (hidden files, such as the list of pages written, left out).
 inline std::map<std::string, std::string> readPages(const std::string& folder) {
     std::map<std::string, std::string> all;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.is_regular_file())
+        if (entry.is_regular_file() && !entry.path().filename().string().starts_with('.'))
             all[entry.path().filename().string()] = readBytes(entry.path());
     return all;
 }

@@ -44,7 +44,7 @@ TEST_F(Reports, UnsafeNamesAreEscapedAndGetPagesOfTheirOwnInTheFolder) {
         addTeam(first, second);
     addGame("<b>Ann</b> & O'Neil \"Q\"", 100, "R&D & 50%#1", 50);
     ASSERT_TRUE(writeReports(store).ok());
-    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), 13)
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), 14)
         << "nothing outside the tournament folder";
     EXPECT_EQ(pages(), golden("unsafe-names"));
 }
@@ -93,6 +93,20 @@ TEST_F(Reports, EachTeamKeepsItsPageNameAndEachPageItsModeAcrossPublishes) {
         (std::vector{pageOf("ann &amp; bob"), pageOf("Ann &amp; Bob"), pageOf("ANN &amp; BOB ")}),
         before);
     EXPECT_EQ(pages().size(), 4u) << "no stale page left";
+
+    // A later program (a restart, an undo, a restore) knows the pages written
+    // before it: a renamed team's old page goes all the same.
+    TournamentStore later;
+    later.workingDirectory = store.workingDirectory;
+    later.tournamentFolder = store.tournamentFolder;
+    for (const char* player : {"ann", "bob", "Ann", "Bob", "ANN", "BOB "})
+        later.addPlayer(player);
+    later.buildTeam("ann", "bob");
+    later.buildTeam("Ann", "Bob");
+    later.buildTeam("ANN", "Bobby");
+    later.refreshOpponentLists();
+    ASSERT_TRUE(writeReports(later).ok());
+    EXPECT_EQ(pages().size(), 4u) << "the page of the team renamed is gone";
     EXPECT_EQ(fs::status(store.filePath(before[1])).permissions(), fs::perms(0644));
 }
 
