@@ -23,8 +23,7 @@ void addBackupsNotice(QDialog& window) {
     QObject::connect(
         &platform::changeSignals(), &platform::ChangeSignals::backupsProblem, notice,
         [&window, notice](const QString& problem) {
-            const int base =
-                window.height() - (notice->isVisible() ? notice->height() + margin : 0);
+            const int base = window.height() - (notice->isHidden() ? 0 : notice->height() + margin);
             notice->setVisible(!problem.isEmpty());
             if (problem.isEmpty()) {
                 window.setFixedSize(window.width(), base);

@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
 
 namespace corvane::dialogs {
 
@@ -20,12 +21,18 @@ namespace {
 
 constexpr int flagChoices = 5; // 0 to 4, as the Game Results dialog offers
 
-QComboBox* teamBox(const TournamentStore& store, const std::string& chosen, QWidget* parent) {
+// Room for the drop-down arrow and the frame beside the longest name.
+constexpr int arrowRoom = 48;
+
+QComboBox* teamBox(const QStringList& teams, const std::string& chosen, QWidget* parent) {
     auto* box = new QComboBox(parent);
-    for (const TeamRecord& team : store.teams()) {
-        box->addItem(QString::fromStdString(team.teamName));
-    }
+    box->addItems(teams);
     box->setCurrentIndex(box->findText(QString::fromStdString(chosen)));
+    int widest = 0;
+    for (const QString& team : teams) {
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(team));
+    }
+    box->setMinimumWidth(widest + arrowRoom);
     return box;
 }
 
@@ -41,11 +48,12 @@ QComboBox* flagsBox(std::int32_t flags, QWidget* parent) {
 
 } // namespace
 
-CorrectGameDialog::CorrectGameDialog(const GameRecord& game, QWidget* parent) : QDialog(parent) {
+CorrectGameDialog::CorrectGameDialog(const GameRecord& game, const QStringList& teams,
+                                     QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("Correct Game"));
-    const TournamentStore& store = *TournamentStore::instance;
-    team1_ = teamBox(store, game.team1Name, this);
-    team2_ = teamBox(store, game.team2Name, this);
+    team1_ = teamBox(teams, game.team1Name, this);
+    team2_ = teamBox(teams, game.team2Name, this);
     score1_ = new QLineEdit(QString::number(game.team1Score), this);
     score2_ = new QLineEdit(QString::number(game.team2Score), this);
     flags1_ = flagsBox(game.team1Flags, this);
@@ -83,9 +91,10 @@ GameRecord CorrectGameDialog::ReadGame() const {
     return game;
 }
 
-void installCorrectGame(QDialog& owner, QListWidget& games, std::function<void()> refill) {
+void installCorrectGame(QDialog& owner, QListWidget& games, std::function<QStringList()> teams,
+                        std::function<void()> refill) {
     addListAction(games, QStringLiteral("&Correct Game..."), QKeySequence(Qt::Key_F2),
-                  [&owner, &games, refill = std::move(refill)](int row) {
+                  [&owner, &games, teams = std::move(teams), refill = std::move(refill)](int row) {
                       // The list shows the games in the store's order, a line each.
                       TournamentStore* store = TournamentStore::instance;
                       const auto position = static_cast<std::size_t>(row);
@@ -93,7 +102,7 @@ void installCorrectGame(QDialog& owner, QListWidget& games, std::function<void()
                           return;
                       }
                       const GameRecord before = store->games()[position];
-                      CorrectGameDialog dialog(before, &owner);
+                      CorrectGameDialog dialog(before, teams(), &owner);
                       if (platform::runModal(dialog) != QDialog::Accepted) {
                           return;
                       }

@@ -4,6 +4,7 @@
 #include "store/Records.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 
 class QListWidget;
@@ -16,8 +17,9 @@ namespace corvane::dialogs {
 class CorrectGameDialog : public QDialog {
     Q_OBJECT
 public:
-    // Shows `game`; the team boxes list the store's teams in its order.
-    CorrectGameDialog(const GameRecord& game, QWidget* parent = nullptr);
+    // Shows `game`; the team boxes list `teams` in their order (as the Game
+    // Results boxes list them), wide enough for the longest name.
+    CorrectGameDialog(const GameRecord& game, const QStringList& teams, QWidget* parent = nullptr);
 
     // OK: the values are checked, and the dialog closes only when they pass.
     void OnOk();
@@ -37,6 +39,8 @@ private:
 // of `owner`: the corrected game replaces the selected one, games.txt is
 // written, the change journaled and the standings republished; `refill` then
 // shows the list again, with the same line selected.
-void installCorrectGame(QDialog& owner, QListWidget& games, std::function<void()> refill);
+// The team boxes list what `teams` gives, in its order.
+void installCorrectGame(QDialog& owner, QListWidget& games, std::function<QStringList()> teams,
+                        std::function<void()> refill);
 
 } // namespace corvane::dialogs

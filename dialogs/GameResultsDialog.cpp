@@ -72,7 +72,16 @@ GameResultsDialog::GameResultsDialog(QWidget* parent) : QDialog(parent) {
     connectButton(*this, id::remove, [this] { OnDelete(); });
     unselectWhenEdited(*team1_);
     unselectWhenEdited(*team2_);
-    installCorrectGame(*this, *gameList_, [this] { FillGameList(); });
+    installCorrectGame(
+        *this, *gameList_,
+        [this] {
+            QStringList teams;
+            for (int i = 0; i < team1_->count(); ++i) {
+                teams << team1_->itemText(i);
+            }
+            return teams;
+        },
+        [this] { FillGameList(); });
     platform::installHistoryShortcuts(*this, [this] { FillGameList(); });
     ResetInputs();
     // Filled once: the combos keep this order while the dialog is open, even

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -250,6 +251,27 @@ TEST_F(MainWindowTest, TheEditMenuNamesItsStepsAndOpensHistoryAndRestore) {
     EXPECT_TRUE(store().games().empty());
     EXPECT_EQ(dir.read("Tournament1/games.txt"), "");
     EXPECT_EQ(services.viewer.calls.back(), "start " + dir.file("Tournament1/tournament.html"));
+}
+
+// Backups that cannot be kept are said once, in the window, and the line
+// goes once they are kept again.
+TEST_F(MainWindowTest, ABackupsFolderThatCannotBeWrittenIsSaidOnceInTheWindow) {
+    current(1, "PLAYER Ann\n");
+    dir.write("Tournament1/backups", "a file in the folder's place");
+    open();
+    auto* notice = window->findChild<QLabel*>("backupsNotice");
+    ASSERT_NE(notice, nullptr);
+    const int height = window->height();
+    ASSERT_TRUE(platform::applyChange(window.get(), history::AddPlayers{{"Bob"}}));
+    ASSERT_TRUE(platform::applyChange(window.get(), history::AddPlayers{{"Cy"}}));
+    EXPECT_TRUE(shown().empty()) << "no box on a save";
+    EXPECT_FALSE(notice->isHidden());
+    EXPECT_TRUE(notice->text().contains("backups")) << notice->text().toStdString();
+    EXPECT_GT(window->height(), height);
+    std::filesystem::remove(dir.file("Tournament1/backups"));
+    ASSERT_TRUE(platform::applyChange(window.get(), history::AddPlayers{{"Dee"}}));
+    EXPECT_TRUE(notice->isHidden());
+    EXPECT_EQ(window->height(), height);
 }
 
 } // namespace

@@ -282,7 +282,14 @@ TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
     games->setFocus();
     // Typed as the organiser would: the wrong score first, then a good one.
     std::vector<QString> typed{"1801", "200"};
+    QStringList correctTeams, gameTeams;
+    for (int i = 0; i < combo(team1)->count(); ++i)
+        gameTeams << combo(team1)->itemText(i);
     services.dialogs.answer = [&](QDialog& correct) {
+        auto* teamBox = correct.findChildren<QComboBox*>().value(0);
+        for (int i = 0; i < teamBox->count(); ++i)
+            correctTeams << teamBox->itemText(i);
+        EXPECT_GE(teamBox->minimumWidth(), teamBox->fontMetrics().horizontalAdvance("Eve & Fay"));
         auto* score = correct.findChildren<QLineEdit*>().value(0);
         for (const QString& text : typed) {
             score->setText(text);
@@ -294,6 +301,7 @@ TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
     };
     QTest::keyClick(games, Qt::Key_F2);
     EXPECT_EQ(services.dialogs.runs.back().first, "Correct Game");
+    EXPECT_EQ(correctTeams, gameTeams) << "the same order as in Game Results";
     EXPECT_EQ(takeBoxes().back(), "Error: You have entered an invalid score for Team 1!");
     EXPECT_EQ(listTexts(dialog, id::completedGames),
               (QStringList{"Cy & Dee   (200, 0)   -- vs --   Ann & Bob   (150, 0)",
