@@ -24,30 +24,45 @@ QString failureText(const ReportOutcome& outcome) {
     return lines.join(QLatin1Char('\n'));
 }
 
-} // namespace
-
-void viewResults(QWidget* owner) {
-    TournamentStore* store = TournamentStore::instance;
-    if (!store) {
-        return;
-    }
-    platform::ViewerLauncher* viewer = platform::services().viewer;
-    // The running viewers go before the pages change under them.
-    if (viewer) {
-        viewer->endRunningViewers(store->workingDirectory);
-    }
-    const ReportOutcome outcome = writeReports(*store);
+// The pages are written first, so the standings are ready whatever shows
+// them: the open viewer reloads in place; without one, a viewer is started.
+void showLeaderBoard(QWidget* owner, const TournamentStore& store, const ReportOutcome& outcome) {
     if (!outcome.ok()) {
         platform::notify(owner, failureText(outcome), QStringLiteral("Error"));
     }
-    if (viewer) {
-        viewer->startViewer(store->filePath(leaderBoardFileName));
+    platform::ViewerLauncher* viewer = platform::services().viewer;
+    if (viewer == nullptr) {
+        return;
+    }
+    const std::string board = store.filePath(leaderBoardFileName);
+    if (!viewer->showInRunningViewer(store.workingDirectory, board)) {
+        viewer->endRunningViewers(store.workingDirectory);
+        viewer->startViewer(board);
+    }
+}
+
+} // namespace
+
+void viewResults(QWidget* owner) {
+    if (TournamentStore* store = TournamentStore::instance) {
+        showLeaderBoard(owner, *store, writeReports(*store));
+    }
+}
+
+void publishChange(QWidget* owner, const std::optional<std::vector<std::string>>& teams) {
+    if (TournamentStore* store = TournamentStore::instance) {
+        showLeaderBoard(owner, *store,
+                        teams ? writeReportsOf(*store, *teams) : writeReports(*store));
     }
 }
 
 platform::Publisher& resultsPublisher() {
     struct ResultsPublisher final : platform::Publisher {
         void viewResults(QWidget* owner) override { app::viewResults(owner); }
+        void publishChange(QWidget* owner,
+                           const std::optional<std::vector<std::string>>& teams) override {
+            app::publishChange(owner, teams);
+        }
     };
     static ResultsPublisher publisher;
     return publisher;

@@ -60,6 +60,29 @@ struct Maker {
     SaveResult operator()(const RestoreFiles& change) const { return stageRestore(store, change); }
 };
 
+// The teams whose pages `change` alters; nullopt: every page.
+struct PagesOf {
+    using Teams = std::optional<std::vector<std::string>>;
+    Teams operator()(const AddPlayers&) const { return std::vector<std::string>{}; }
+    Teams operator()(const BuildTeam&) const { return std::vector<std::string>{}; }
+    Teams operator()(const SaveGame& change) const { return of({&change.game}); }
+    Teams operator()(const DeleteGame& change) const { return of({&change.game}); }
+    Teams operator()(const CorrectGame& change) const {
+        return of({&change.before, &change.after});
+    }
+    Teams operator()(const RenamePlayer&) const { return std::nullopt; }
+    Teams operator()(const RestoreFiles&) const { return std::nullopt; }
+
+    static Teams of(std::initializer_list<const GameRecord*> games) {
+        std::vector<std::string> teams;
+        for (const GameRecord* game : games) {
+            teams.push_back(game->team1Name);
+            teams.push_back(game->team2Name);
+        }
+        return teams;
+    }
+};
+
 // The store as the files hold it, after a change that was not made.
 void readAgain(TournamentStore& store) {
     store.clearAll();
@@ -98,6 +121,8 @@ ChangeOutcome commit(TournamentStore& store, Change change, const JournalLine& s
         return outcome;
     }
     const bool restore = std::holds_alternative<RestoreFiles>(change);
+    outcome.teamsChanged = std::visit(PagesOf{}, change);
+    outcome.pagesChanged = !outcome.teamsChanged || !outcome.teamsChanged->empty();
     if (const auto refused = store.refusedRead(); refused && !restore) {
         outcome.problem = refused->openingMessage();
         return outcome;
@@ -110,6 +135,7 @@ ChangeOutcome commit(TournamentStore& store, Change change, const JournalLine& s
         readAgain(store);
         outcome.problem = written.message();
         outcome.reread = true;
+        outcome.pagesChanged = false; // the files are as before the change
         tell(outcome);
         return outcome;
     }
@@ -133,6 +159,7 @@ ChangeOutcome commit(TournamentStore& store, Change change, const JournalLine& s
     if (!committed.saved.ok()) {
         outcome.problem = committed.saved.message();
         outcome.reread = true;
+        outcome.teamsChanged.reset(); // whatever the files now hold
     } else {
         outcome.done = true;
         if (!committed.journaled.ok()) {

@@ -6,7 +6,9 @@
 #include "history/Change.h"
 #include "store/TournamentStore.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane::history {
 
@@ -19,6 +21,11 @@ struct ChangeOutcome {
     bool refused = false;
     // No earlier version could be kept before the change (the change is made).
     std::string backupsProblem;
+    // Whether the pages show something that changed, and whose pages: the
+    // teams of the games changed, or every page (nullopt) after a rename or
+    // a restore. Players and teams added change no page until they play.
+    bool pagesChanged = false;
+    std::optional<std::vector<std::string>> teamsChanged;
     // A write failed and the store was read again from the files, which hold
     // the tournament as it was before the change.
     bool reread = false;

@@ -28,7 +28,11 @@ public:
             lastBackupsProblem_ = problem;
             emit changeSignals().backupsProblem(problem);
         }
-        viewResults(owner);
+        if (outcome.pagesChanged) {
+            if (Publisher* publisher = services().publisher) {
+                publisher->publishChange(owner, outcome.teamsChanged);
+            }
+        }
         emit changeSignals().changed();
     }
 

@@ -1,6 +1,7 @@
 // The real results viewer: the corvane-viewer program, ended and started as processes.
 #include "platform/ViewerLauncher.h"
 #include "platform/ViewerProcesses.h"
+#include "platform/ViewerSocket.h"
 
 namespace corvane::platform {
 namespace {
@@ -9,6 +10,8 @@ constexpr const char* viewerName = "corvane-viewer";
 
 // A viewer asked to end gets this long to close its window before it is killed.
 constexpr std::chrono::milliseconds closeGrace{1500};
+// An open viewer answers at once; one that does not is ended and replaced.
+constexpr std::chrono::milliseconds answerWait{1000};
 
 class SystemViewerLauncher final : public ViewerLauncher {
 public:
@@ -23,6 +26,11 @@ public:
                 return showsTournamentPage(viewer, workingDirectory);
             },
             closeGrace);
+    }
+
+    bool showInRunningViewer(const std::string& workingDirectory,
+                             const std::string& pagePath) override {
+        return askViewerToShow(viewerSocketPath(workingDirectory), pagePath, answerWait);
     }
 
     bool startViewer(const std::string& pagePath) override {

@@ -23,6 +23,8 @@ ViewerArguments parseViewerArguments(const std::vector<std::string>& words) {
             args.version = true;
         } else if (word == "--exit-after-load") {
             args.exitAfterLoad = true;
+        } else if (word == "--print-loads") {
+            args.printLoads = true;
         } else if (word == "--pdf") {
             args.pdf = true;
             valueNext = &args.pdfOutput;

@@ -12,6 +12,8 @@ struct ViewerArguments {
     bool version = false;
     // Test use: print the caption and text of the first page shown, then exit.
     bool exitAfterLoad = false;
+    // Test use: print "loaded" each time a page is shown, and go on.
+    bool printLoads = false;
     // --pdf OUTPUT: no window; every page of the tournament folder given in
     // place of the page is written into the PDF file OUTPUT.
     bool pdf = false; // --pdf was given, right or wrong

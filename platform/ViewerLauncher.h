@@ -12,6 +12,10 @@ public:
     // folder of `workingDirectory`; viewers of anything else, and projector
     // displays, are left running.
     virtual void endRunningViewers(const std::string& workingDirectory) = 0;
+    // Shows `pagePath` in the viewer open on `workingDirectory`'s tournaments,
+    // reloaded in place; false when none is open or it did not answer.
+    virtual bool showInRunningViewer(const std::string& workingDirectory,
+                                     const std::string& pagePath) = 0;
     // Starts one viewer on `pagePath`; false if it could not be started.
     virtual bool startViewer(const std::string& pagePath) = 0;
     // Starts the projector display of `workingDirectory` full screen on the screen

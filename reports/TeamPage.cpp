@@ -19,6 +19,26 @@ GamesByTeam::GamesByTeam(RecordList<GameRecord> games) {
     }
 }
 
+GamesByTeam::GamesByTeam(RecordList<GameRecord> games, std::span<const std::string> teams) {
+    // One of each name, letter case aside, with its list.
+    std::vector<std::pair<std::string_view, std::vector<TeamGame>*>> wanted;
+    for (const std::string& team : teams) {
+        const auto [entry, added] = byFoldedName_.try_emplace(foldName(team));
+        if (added) {
+            wanted.emplace_back(team, &entry->second);
+        }
+    }
+    for (const auto& game : games) {
+        for (const auto& [team, list] : wanted) {
+            const bool first = namesEqual(game.team1Name, team);
+            // A game naming the same team twice is listed once, as team 1.
+            if (first || namesEqual(game.team2Name, team)) {
+                list->push_back({&game, first});
+            }
+        }
+    }
+}
+
 const std::vector<TeamGame>& GamesByTeam::gamesOf(std::string_view teamName) const {
     static const std::vector<TeamGame> none;
     const auto found = byFoldedName_.find(foldName(teamName));

@@ -3,6 +3,7 @@
 // has still to meet.
 #include "store/Records.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,6 +22,9 @@ struct TeamGame {
 class GamesByTeam {
 public:
     explicit GamesByTeam(RecordList<GameRecord> games);
+    // Only the games of `teams` (a few, after one change): one pass, no index
+    // of every team.
+    GamesByTeam(RecordList<GameRecord> games, std::span<const std::string> teams);
     const std::vector<TeamGame>& gamesOf(std::string_view teamName) const;
 
 private:

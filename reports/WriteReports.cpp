@@ -6,8 +6,10 @@
 #include "reports/Standings.h"
 #include "reports/TeamPage.h"
 #include "store/AtomicFile.h"
+#include "store/NameCompare.h"
 #include "store/RegularFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <unordered_set>
 
@@ -75,7 +77,11 @@ SaveResult pageAllowed(const TournamentStore& store, const std::string& path) {
     return SaveResult::success();
 }
 
-ReportOutcome writeReports(TournamentStore& store) {
+namespace {
+
+// The leader board and the pages of every team, or (with `only`) of the
+// teams named there.
+ReportOutcome publishPages(TournamentStore& store, const std::span<const std::string>* only) {
     ReportOutcome outcome;
     if (SaveResult allowed = pageAllowed(store, store.filePath(leaderBoardFileName)); !allowed) {
         outcome.failures.push_back(std::move(allowed));
@@ -85,7 +91,9 @@ ReportOutcome writeReports(TournamentStore& store) {
     if (store.teams().empty()) {
         return outcome;
     }
-    removeLeftoverTemporaries(store.tournamentPath());
+    if (only == nullptr) {
+        removeLeftoverTemporaries(store.tournamentPath());
+    }
     orderStandings(store);
     const std::vector<std::string> pageNames = uniqueTeamPageNames(store.teams());
 
@@ -93,13 +101,25 @@ ReportOutcome writeReports(TournamentStore& store) {
     appendLeaderBoard(page, store.teams(), pageNames);
     publish(outcome, store.filePath(leaderBoardFileName), page);
 
-    const GamesByTeam gamesByTeam(store.games());
+    const GamesByTeam gamesByTeam =
+        only == nullptr ? GamesByTeam(store.games()) : GamesByTeam(store.games(), *only);
+    const auto wanted = [&](const TeamRecord& team) {
+        return only == nullptr || std::ranges::any_of(*only, [&](const std::string& name) {
+                   return namesEqual(name, team.teamName);
+               });
+    };
     for (std::size_t i = 0; i < store.teams().size(); ++i) {
         const TeamRecord& team = store.teams()[i];
+        if (!wanted(team)) {
+            continue;
+        }
         const TeamRecord* owner = store.findTeam(team.teamName);
         page.clear();
         appendTeamPage(page, team, gamesByTeam.gamesOf(team.teamName), owner ? *owner : team);
         publish(outcome, store.filePath(pageNames[i]), page);
+    }
+    if (only != nullptr) {
+        return outcome; // no team came or went
     }
     // A page whose team is gone would show stale figures at an old address.
     const std::unordered_set<std::string> current(pageNames.begin(), pageNames.end());
@@ -111,6 +131,16 @@ ReportOutcome writeReports(TournamentStore& store) {
     }
     notePublishedPages(store, pageNames);
     return outcome;
+}
+
+} // namespace
+
+ReportOutcome writeReports(TournamentStore& store) {
+    return publishPages(store, nullptr);
+}
+
+ReportOutcome writeReportsOf(TournamentStore& store, std::span<const std::string> teams) {
+    return publishPages(store, &teams);
 }
 
 } // namespace corvane

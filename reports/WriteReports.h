@@ -3,6 +3,7 @@
 #include "store/SaveResult.h"
 #include "store/TournamentStore.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,12 @@ struct ReportOutcome {
 // written keeps its old content and is listed in `failures`; the others are
 // still written. Without teams nothing is written.
 [[nodiscard]] ReportOutcome writeReports(TournamentStore& store);
+
+// The same after a change that touched only `teams` (a game saved, deleted or
+// corrected): the standings order, the leader board and those teams' pages;
+// the other pages are as they were.
+[[nodiscard]] ReportOutcome writeReportsOf(TournamentStore& store,
+                                           std::span<const std::string> teams);
 
 // Success when pages of the store's tournament may be written, the page at
 // `path` among them; a failure for that page while a file of the tournament

@@ -3,6 +3,7 @@
 #include "res/icons/ApplicationIcon.h"
 #include "viewer/DisplayWindow.h"
 #include "viewer/TournamentPdf.h"
+#include "viewer/ViewerListener.h"
 #include "viewer/ViewerWindow.h"
 
 #include <QApplication>
@@ -57,6 +58,16 @@ void ExitAfterFirstPage(ViewerWindow& window) {
     QObject::connect(window.view(), &QWebEngineView::loadFinished, &window, [&window](bool ok) {
         if (ok)
             PrintPageAndExit(*window.view(), window.windowTitle());
+    });
+}
+
+// Test use: says each page shown, so a publish can be timed to the page on screen.
+void PrintEachLoad(ViewerWindow& window) {
+    QObject::connect(window.view(), &QWebEngineView::loadFinished, &window, [](bool ok) {
+        if (ok) {
+            std::printf("loaded\n");
+            std::fflush(stdout);
+        }
     });
 }
 
@@ -155,7 +166,13 @@ int main(int argc, char* argv[]) {
     ViewerWindow window;
     if (args.exitAfterLoad)
         ExitAfterFirstPage(window);
+    if (args.printLoads)
+        PrintEachLoad(window);
     window.OpenPage(QString::fromStdString(args.page));
+    // A later publish of the same working directory reloads this viewer in place.
+    corvane::viewer::ViewerListener listener(QString::fromStdString(args.page));
+    QObject::connect(&listener, &corvane::viewer::ViewerListener::showRequested, &window,
+                     &ViewerWindow::OpenPage);
     window.show();
     return QApplication::exec();
 }

@@ -2,8 +2,9 @@
 // windows on the offscreen platform: the Game Results dialog saves a game of a
 // tournament of 200 teams and 5,000 games, then
 // - the projector display, in this process, draws the new leader board in place;
-// - the results viewer, a process of its own, is ended and started anew and
-//   loads the leader board (started with --exit-after-load, which says when).
+// - with no viewer open, a results viewer is started as a process of its own
+//   and loads the leader board (started with --exit-after-load, which says when);
+// - the results viewer left open reloads the leader board in place.
 // The clock starts when the save question is answered and stops when the
 // display reports the frame drawn, or the new viewer reports its page shown.
 #include "app/ViewResults.h"
@@ -26,7 +27,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -70,6 +70,9 @@ struct ReportingLauncher final : corvane::platform::ViewerLauncher {
     std::unique_ptr<QProcess> started;
     void endRunningViewers(const std::string& folder) override {
         system->endRunningViewers(folder);
+    }
+    bool showInRunningViewer(const std::string& folder, const std::string& page) override {
+        return system->showInRunningViewer(folder, page);
     }
     bool startViewer(const std::string& page) override {
         started = std::make_unique<QProcess>();
@@ -180,9 +183,7 @@ void BM_SaveToViewerShown(benchmark::State& state) {
     int round = 0;
     Times times;
     for (auto _ : state) {
-        // A viewer open on the leader board, as after the previous game.
-        (void)tournament.launcher.system->startViewer(tournament.leaderBoard().toStdString());
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        // No viewer open (the last one ended after its page): one is started.
         tournament.save(++round);
         QProcess& viewer = *tournament.launcher.started;
         while (viewer.bytesAvailable() == 0 && viewer.state() != QProcess::NotRunning)
@@ -193,5 +194,40 @@ void BM_SaveToViewerShown(benchmark::State& state) {
     times.report(state);
 }
 BENCHMARK(BM_SaveToViewerShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The viewer stays open: each save has it reload the leader board in place.
+void BM_SaveToOpenViewerReloaded(benchmark::State& state) {
+    SavingTournament tournament;
+    QProcess viewer;
+    viewer.start(QStringLiteral(CORVANE_VIEWER_PROGRAM),
+                 {QStringLiteral("--print-loads"), QStringLiteral("--"), tournament.leaderBoard()});
+    const auto nextLoad = [&viewer] {
+        while (!viewer.canReadLine() && viewer.state() != QProcess::NotRunning)
+            viewer.waitForReadyRead(1000);
+        return viewer.readLine().startsWith("loaded");
+    };
+    if (!nextLoad()) {
+        state.SkipWithError("the viewer did not show the leader board");
+        return;
+    }
+    // Its socket is listening once the first page is shown.
+    int round = 0;
+    Times times;
+    for (auto _ : state) {
+        tournament.save(++round);
+        if (!nextLoad()) {
+            state.SkipWithError("the open viewer did not reload");
+            break;
+        }
+        times.stop(state, tournament.boxes.answered);
+    }
+    times.report(state);
+    viewer.terminate();
+    viewer.waitForFinished(-1);
+}
+BENCHMARK(BM_SaveToOpenViewerReloaded)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(15);
 
 } // namespace

@@ -61,7 +61,11 @@ struct FakeViewerLauncher final : platform::ViewerLauncher {
     std::vector<std::string> calls; // "end <folder>", "start <page>", "display <folder> <screen>"
     std::function<void()> onCall;   // runs at each call, to look at the files then
     bool displayStarts = true;      // what startDisplay answers
+    bool viewerOpen = false;        // what showInRunningViewer answers
     void endRunningViewers(const std::string& folder) override { record("end " + folder); }
+    bool showInRunningViewer(const std::string&, const std::string& page) override {
+        return viewerOpen && record("show " + page);
+    }
     bool startViewer(const std::string& page) override { return record("start " + page); }
     bool startDisplay(const std::string& folder, const std::string& screen) override {
         return record("display " + folder + " " + screen) && displayStarts;
