@@ -1,6 +1,7 @@
 #include "imports/NameList.h"
 
 #include "imports/CsvReader.h"
+#include "store/TextLines.h"
 
 #include <algorithm>
 
@@ -8,19 +9,7 @@ namespace corvane {
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = text.size();
-        } else if (end > start && text[end - 1] == '\r') {
-            --end;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = next;
-    }
+    forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

@@ -20,9 +20,9 @@ struct ListedName {
     std::size_t line = 0; // 1-based line of the list the name starts on
 };
 
-// Pasted text split into lines as files are read: at each line feed, a
-// carriage return before it dropped; a line break at the very end ends the
-// last line rather than starting an empty one.
+// Pasted text split into lines as files are read: CR LF, LF and a lone CR
+// each end a line; a line break at the very end ends the last line rather
+// than starting an empty one.
 std::vector<std::string> splitLines(std::string_view text);
 
 // The names `lines` hold as `layout` reads them, in list order. A CSV record

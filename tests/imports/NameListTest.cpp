@@ -18,7 +18,8 @@ TEST(NameListTest, PastedTextSplitsIntoLinesAsFilesAreRead) {
         {"Ann\nBob\n", {"Ann", "Bob"}},
         {"Ann\r\nBob\r\n", {"Ann", "Bob"}},
         {"Ann\n\n Bob \n\n", {"Ann", "", " Bob ", ""}},
-        {"An\rn\n", {"An\rn"}}, // a lone carriage return stays in its line
+        {"An\rn\r", {"An", "n"}}, // a lone carriage return ends a line, as in files
+        {"A\n\rB\r\n\r\n", {"A", "", "B", ""}},
         {"\n", {""}},
     };
     for (const auto& [text, lines] : cases)
