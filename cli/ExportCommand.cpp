@@ -1,5 +1,6 @@
 #include "cli/ExportCommand.h"
 
+#include "cli/CsvNames.h"
 #include "cli/TournamentArgument.h"
 #include "exports/TournamentCsv.h"
 #include "store/TournamentStore.h"
@@ -16,6 +17,7 @@ namespace {
 struct ExportArguments {
     std::string table;
     TournamentArgument tournament;
+    CsvNamesOption names;
 };
 
 int exportTable(const ExportArguments& arguments, const CliOutput& output) {
@@ -26,7 +28,7 @@ int exportTable(const ExportArguments& arguments, const CliOutput& output) {
     // The parser took only the names of the tables.
     const ExportKind kind = *exportKindNamed(arguments.table);
     // A program reading standard output wants no byte-order mark.
-    output.out << exportCsv(store, kind, ByteOrderMark::without);
+    output.out << exportCsv(store, kind, ByteOrderMark::without, arguments.names.fields());
     output.out.flush();
     return output.out ? cliOk : cliFailed;
 }
@@ -43,6 +45,7 @@ CliAction defineExport(CLI::App& command) {
         ->required()
         ->check(CLI::IsMember(names).description(""));
     addTournamentArgument(command, arguments->tournament);
+    addCsvNamesOption(command, arguments->names);
     return [arguments](const CliOutput& output) { return exportTable(*arguments, output); };
 }
 

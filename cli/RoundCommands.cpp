@@ -1,5 +1,6 @@
 #include "cli/RoundCommands.h"
 
+#include "cli/CsvNames.h"
 #include "cli/TournamentArgument.h"
 #include "exports/RoundCsv.h"
 #include "pairings/NextRound.h"
@@ -15,21 +16,26 @@ namespace corvane {
 
 namespace {
 
+struct RoundArguments {
+    TournamentArgument tournament;
+    CsvNamesOption names;
+};
+
 // What a command prints for the teams of the tournament.
-using RoundText = std::string (*)(const PairingField& field);
+using RoundText = std::string (*)(const PairingField& field, csv::NameFields names);
 
-std::string nextRoundText(const PairingField& field) {
+std::string nextRoundText(const PairingField& field, csv::NameFields names) {
     const RoundProposal proposal = proposeNextRound(field.problem);
-    return csv::nextRoundCsv(roundRows(proposal.tables, proposal.bye), field.names);
+    return csv::nextRoundCsv(roundRows(proposal.tables, proposal.bye), field.names, names);
 }
 
-std::string scheduleText(const PairingField& field) {
-    return csv::scheduleCsv(scheduleRows(scheduleRemaining(field.problem)), field.names);
+std::string scheduleText(const PairingField& field, csv::NameFields names) {
+    return csv::scheduleCsv(scheduleRows(scheduleRemaining(field.problem)), field.names, names);
 }
 
-int printRounds(const TournamentArgument& argument, const CliOutput& output, RoundText text) {
+int printRounds(const RoundArguments& arguments, const CliOutput& output, RoundText text) {
     TournamentStore store;
-    if (!openTournament(argument, output, store)) {
+    if (!openTournament(arguments.tournament, output, store)) {
         return cliFailed;
     }
     const std::optional<PairingField> field = pairingField(store);
@@ -38,15 +44,16 @@ int printRounds(const TournamentArgument& argument, const CliOutput& output, Rou
                    << " teams are more than can be paired (at most " << kMaxPairingTeams << ")\n";
         return cliFailed;
     }
-    output.out << text(*field);
+    output.out << text(*field, arguments.names.fields());
     output.out.flush();
     return cliOk;
 }
 
 template <RoundText text> CliAction defineRounds(CLI::App& command) {
-    auto argument = std::make_shared<TournamentArgument>();
-    addTournamentArgument(command, *argument);
-    return [argument](const CliOutput& output) { return printRounds(*argument, output, text); };
+    auto arguments = std::make_shared<RoundArguments>();
+    addTournamentArgument(command, arguments->tournament);
+    addCsvNamesOption(command, arguments->names);
+    return [arguments](const CliOutput& output) { return printRounds(*arguments, output, text); };
 }
 
 } // namespace
