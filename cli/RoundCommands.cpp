@@ -16,24 +16,56 @@ namespace corvane {
 
 namespace {
 
+// Text is handed to standard output in pieces of about this size, so a
+// schedule of millions of rows is never held whole.
+constexpr std::size_t outputPiece = std::size_t{1} << 20;
+constexpr std::uint64_t mebibyte = std::uint64_t{1} << 20;
+
 struct RoundArguments {
     TournamentArgument tournament;
     CsvNamesOption names;
 };
 
-// What a command prints for the teams of the tournament.
-using RoundText = std::string (*)(const PairingField& field, csv::NameFields names);
+// What a command prints for the teams of the tournament; returns its exit status.
+using RoundPrinter = int (*)(const PairingField& field, csv::NameFields names,
+                             const CliOutput& output);
 
-std::string nextRoundText(const PairingField& field, csv::NameFields names) {
+int printNextRound(const PairingField& field, csv::NameFields names, const CliOutput& output) {
     const RoundProposal proposal = proposeNextRound(field.problem);
-    return csv::nextRoundCsv(roundRows(proposal.tables, proposal.bye), field.names, names);
+    output.out << csv::nextRoundCsv(roundRows(proposal.tables, proposal.bye), field.names, names);
+    return cliOk;
 }
 
-std::string scheduleText(const PairingField& field, csv::NameFields names) {
-    return csv::scheduleCsv(scheduleRows(scheduleRemaining(field.problem)), field.names, names);
+int printSchedule(const PairingField& field, csv::NameFields names, const CliOutput& output) {
+    std::string text;
+    csv::appendScheduleHeader(text);
+    const csv::TeamFields teams(field.names, names);
+    std::vector<SeatingRow> rows;
+    const ScheduleOutcome outcome =
+        makeSchedule(field.problem, [&](int number, const ScheduleRound& round) {
+            rows.clear();
+            appendScheduleRound(rows, number, round);
+            csv::appendScheduleRows(text, rows, teams);
+            if (text.size() >= outputPiece) {
+                output.out << text;
+                text.clear();
+            }
+            // Output that cannot be written is not worth making.
+            return static_cast<bool>(output.out);
+        });
+    if (outcome.refused) {
+        output.err << output.program << ": the schedule of the pairs of the " << field.names.size()
+                   << " teams that have not met yet would take about "
+                   << (outcome.bytesNeeded + mebibyte - 1) / mebibyte
+                   << " MiB of memory to make, more than the " << kMaxScheduleBytes / mebibyte
+                   << " MiB it may take; no schedule printed\n";
+        return cliFailed;
+    }
+    output.out << text;
+    return cliOk;
 }
 
-int printRounds(const RoundArguments& arguments, const CliOutput& output, RoundText text) {
+int printRounds(const RoundArguments& arguments, const CliOutput& output, RoundPrinter print) {
     TournamentStore store;
     if (!openTournament(arguments.tournament, output, store)) {
         return cliFailed;
@@ -44,16 +76,14 @@ int printRounds(const RoundArguments& arguments, const CliOutput& output, RoundT
                    << " teams are more than can be paired (at most " << kMaxPairingTeams << ")\n";
         return cliFailed;
     }
-    output.out << text(*field, arguments.names.fields());
-    output.out.flush();
-    return cliOk;
+    return print(*field, arguments.names.fields(), output);
 }
 
-template <RoundText text> CliAction defineRounds(CLI::App& command) {
+template <RoundPrinter print> CliAction defineRounds(CLI::App& command) {
     auto arguments = std::make_shared<RoundArguments>();
     addTournamentArgument(command, arguments->tournament);
     addCsvNamesOption(command, arguments->names);
-    return [arguments](const CliOutput& output) { return printRounds(*arguments, output, text); };
+    return [arguments](const CliOutput& output) { return printRounds(*arguments, output, print); };
 }
 
 } // namespace
@@ -67,15 +97,18 @@ const CliCommand pairingsCommand{
     "'Bye,<team>,'. Writes no file.\n\n"
     "Exit status: 0 when it was printed, 1 when there is no tournament or a file of\n"
     "it cannot be read, 2 when the command line is wrong.",
-    defineRounds<nextRoundText>};
+    defineRounds<printNextRound>};
 
 const CliCommand scheduleCommand{
     "schedule", "Print a schedule of the pairs that have not met yet as CSV",
     "Every pair of teams that has not met yet, once, no team twice in a round, in\n"
     "as few rounds as it can. Prints 'Round,Table,Team 1,Team 2' and a row per\n"
-    "table, a team without a table as '<round>,Bye,<team>,'. Writes no file.\n\n"
-    "Exit status: 0 when it was printed, 1 when there is no tournament or a file of\n"
-    "it cannot be read, 2 when the command line is wrong.",
-    defineRounds<scheduleText>};
+    "table, a team without a table as '<round>,Bye,<team>,'. Writes no file.\n"
+    "Without games it is the full round robin, printed as it is made; what remains\n"
+    "after games is refused, before anything is printed, when making it would take\n"
+    "more memory than allowed.\n\n"
+    "Exit status: 0 when it was printed, 1 when there is no tournament, a file of\n"
+    "it cannot be read or the schedule is refused, 2 when the command line is wrong.",
+    defineRounds<printSchedule>};
 
 } // namespace corvane
