@@ -67,6 +67,18 @@ int report(const CLI::App& app, const CLI::Error& error, const CliOutput& output
     return app.exit(error, output.out, output.err) == 0 ? cliOk : cliUsage;
 }
 
+// What was printed is worth nothing cut short (a full disk, a closed pipe):
+// the stream is flushed and checked, and a failure is said and fails the run.
+int checkOutput(const CliOutput& output, int status) {
+    output.out.flush();
+    if (output.out) {
+        return status;
+    }
+    output.err << output.program
+               << ": could not write to standard output; what it shows is incomplete\n";
+    return status == cliUsage ? cliUsage : cliFailed;
+}
+
 // Parses `arguments` into `app`; on success runs what `chosen` picks for the
 // parsed command line.
 template <typename Choose>
@@ -79,13 +91,14 @@ int parseAndRun(CLI::App& app, const CliOutput& output, const std::vector<std::s
     } catch (const CLI::RequiredError& error) {
         // A word where the subcommand belongs is told as itself, not as a missing subcommand.
         const std::vector<std::string> unknown = app.remaining();
-        return unknown.empty() ? report(app, error, output)
-                               : report(app, CLI::ExtrasError(unknown), output);
+        return checkOutput(output, unknown.empty()
+                                       ? report(app, error, output)
+                                       : report(app, CLI::ExtrasError(unknown), output));
     } catch (const CLI::ParseError& error) {
-        return report(app, error, output);
+        return checkOutput(output, report(app, error, output));
     }
     const CliAction& action = chosen();
-    return action(output);
+    return checkOutput(output, action(output));
 }
 
 } // namespace

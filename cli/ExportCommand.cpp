@@ -29,8 +29,7 @@ int exportTable(const ExportArguments& arguments, const CliOutput& output) {
     const ExportKind kind = *exportKindNamed(arguments.table);
     // A program reading standard output wants no byte-order mark.
     output.out << exportCsv(store, kind, ByteOrderMark::without, arguments.names.fields());
-    output.out.flush();
-    return output.out ? cliOk : cliFailed;
+    return cliOk;
 }
 
 CliAction defineExport(CLI::App& command) {
@@ -60,8 +59,9 @@ const CliCommand exportCommand{
     "  games      Game,Team 1,Score 1,Flags 1,Team 2,Score 2,Flags 2\n"
     "  players    Player,Team\n"
     "  teams      Team,Player 1,Player 2\n\n"
-    "Exit status: 0 when the table was printed, 1 when there is no tournament or a\n"
-    "file of it cannot be read, 2 when the command line is wrong.",
+    "Exit status: 0 when the table was printed, 1 when there is no tournament, a\n"
+    "file of it cannot be read or standard output could not be written, 2 when the\n"
+    "command line is wrong.",
     defineExport};
 
 } // namespace corvane

@@ -95,8 +95,9 @@ const CliCommand pairingsCommand{
     "table, then the bye (odd counts) for the lowest-placed team possible.\n"
     "Prints 'Table,Team 1,Team 2' and a row per table, the bye last as\n"
     "'Bye,<team>,'. Writes no file.\n\n"
-    "Exit status: 0 when it was printed, 1 when there is no tournament or a file of\n"
-    "it cannot be read, 2 when the command line is wrong.",
+    "Exit status: 0 when it was printed, 1 when there is no tournament, a file of\n"
+    "it cannot be read or standard output could not be written, 2 when the command\n"
+    "line is wrong.",
     defineRounds<printNextRound>};
 
 const CliCommand scheduleCommand{
@@ -108,7 +109,8 @@ const CliCommand scheduleCommand{
     "after games is refused, before anything is printed, when making it would take\n"
     "more memory than allowed.\n\n"
     "Exit status: 0 when it was printed, 1 when there is no tournament, a file of\n"
-    "it cannot be read or the schedule is refused, 2 when the command line is wrong.",
+    "it cannot be read, the schedule is refused or standard output could not be\n"
+    "written, 2 when the command line is wrong.",
     defineRounds<printSchedule>};
 
 } // namespace corvane
