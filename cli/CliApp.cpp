@@ -18,7 +18,12 @@ constexpr const char* cliDescription =
     "Works on the tournaments of a Corvane working directory without opening any window.";
 constexpr const char* cliFooter =
     "Run 'corvane-cli SUBCOMMAND --help' for what a subcommand takes.\n\n"
-    "Exit status: 2 when the command line is wrong, otherwise the subcommand's.";
+    "export, pairings and schedule print CSV. A name that begins with =, +, -, @, a\n"
+    "tab or a carriage return is printed with an apostrophe (') before it, so that\n"
+    "no spreadsheet runs it as a formula; --raw after the subcommand prints every\n"
+    "name exactly as stored, for programs that read the CSV.\n\n"
+    "Exit status: 2 when the command line is wrong, 1 when standard output could\n"
+    "not be written whole (a full disk), otherwise the subcommand's.";
 
 // Every subcommand, in the order corvane-cli --help lists them. A new one is a
 // file of its own and one entry here.
