@@ -18,7 +18,12 @@ constexpr const char* cliDescription =
     "Works on the tournaments of a Corvane working directory without opening any window.";
 constexpr const char* cliFooter =
     "Run 'corvane-cli SUBCOMMAND --help' for what a subcommand takes.\n\n"
-    "Exit status: 2 when the command line is wrong, otherwise the subcommand's.";
+    "export, pairings and schedule print CSV. A name that begins with =, +, -, @, a\n"
+    "tab or a carriage return is printed with an apostrophe (') before it, so that\n"
+    "no spreadsheet runs it as a formula; --raw after the subcommand prints every\n"
+    "name exactly as stored, for programs that read the CSV.\n\n"
+    "Exit status: 2 when the command line is wrong, 1 when standard output could\n"
+    "not be written whole (a full disk), otherwise the subcommand's.";
 
 // Every subcommand, in the order corvane-cli --help lists them. A new one is a
 // file of its own and one entry here.
@@ -67,6 +72,18 @@ int report(const CLI::App& app, const CLI::Error& error, const CliOutput& output
     return app.exit(error, output.out, output.err) == 0 ? cliOk : cliUsage;
 }
 
+// What was printed is worth nothing cut short (a full disk, a closed pipe):
+// the stream is flushed and checked, and a failure is said and fails the run.
+int checkOutput(const CliOutput& output, int status) {
+    output.out.flush();
+    if (output.out) {
+        return status;
+    }
+    output.err << output.program
+               << ": could not write to standard output; what it shows is incomplete\n";
+    return status == cliUsage ? cliUsage : cliFailed;
+}
+
 // Parses `arguments` into `app`; on success runs what `chosen` picks for the
 // parsed command line.
 template <typename Choose>
@@ -79,13 +96,14 @@ int parseAndRun(CLI::App& app, const CliOutput& output, const std::vector<std::s
     } catch (const CLI::RequiredError& error) {
         // A word where the subcommand belongs is told as itself, not as a missing subcommand.
         const std::vector<std::string> unknown = app.remaining();
-        return unknown.empty() ? report(app, error, output)
-                               : report(app, CLI::ExtrasError(unknown), output);
+        return checkOutput(output, unknown.empty()
+                                       ? report(app, error, output)
+                                       : report(app, CLI::ExtrasError(unknown), output));
     } catch (const CLI::ParseError& error) {
-        return report(app, error, output);
+        return checkOutput(output, report(app, error, output));
     }
     const CliAction& action = chosen();
-    return action(output);
+    return checkOutput(output, action(output));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/ExportCommand.h"
 
+#include "cli/CsvNames.h"
 #include "cli/TournamentArgument.h"
 #include "exports/TournamentCsv.h"
 #include "store/TournamentStore.h"
@@ -16,6 +17,7 @@ namespace {
 struct ExportArguments {
     std::string table;
     TournamentArgument tournament;
+    CsvNamesOption names;
 };
 
 int exportTable(const ExportArguments& arguments, const CliOutput& output) {
@@ -26,9 +28,8 @@ int exportTable(const ExportArguments& arguments, const CliOutput& output) {
     // The parser took only the names of the tables.
     const ExportKind kind = *exportKindNamed(arguments.table);
     // A program reading standard output wants no byte-order mark.
-    output.out << exportCsv(store, kind, ByteOrderMark::without);
-    output.out.flush();
-    return output.out ? cliOk : cliFailed;
+    output.out << exportCsv(store, kind, ByteOrderMark::without, arguments.names.fields());
+    return cliOk;
 }
 
 CliAction defineExport(CLI::App& command) {
@@ -43,6 +44,7 @@ CliAction defineExport(CLI::App& command) {
         ->required()
         ->check(CLI::IsMember(names).description(""));
     addTournamentArgument(command, arguments->tournament);
+    addCsvNamesOption(command, arguments->names);
     return [arguments](const CliOutput& output) { return exportTable(*arguments, output); };
 }
 
@@ -57,8 +59,9 @@ const CliCommand exportCommand{
     "  games      Game,Team 1,Score 1,Flags 1,Team 2,Score 2,Flags 2\n"
     "  players    Player,Team\n"
     "  teams      Team,Player 1,Player 2\n\n"
-    "Exit status: 0 when the table was printed, 1 when there is no tournament or a\n"
-    "file of it cannot be read, 2 when the command line is wrong.",
+    "Exit status: 0 when the table was printed, 1 when there is no tournament, a\n"
+    "file of it cannot be read or standard output could not be written, 2 when the\n"
+    "command line is wrong.",
     defineExport};
 
 } // namespace corvane

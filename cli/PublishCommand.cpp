@@ -28,7 +28,6 @@ int publish(const TournamentArgument& argument, const CliOutput& output) {
         output.err << output.program << ": " << store.tournamentPath()
                    << " holds no teams; no page written\n";
     }
-    output.out.flush();
     return outcome.ok() ? cliOk : cliFailed;
 }
 
@@ -44,8 +43,9 @@ const CliCommand publishCommand{
     "publish", "Write the leader board and the team pages of the current tournament",
     "Writes the pages into the tournament folder of WORKING-DIRECTORY and prints the\n"
     "path of every page written, one a line.\n\n"
-    "Exit status: 0 when every page was written, 1 when there is no tournament or\n"
-    "a page could not be written, 2 when the command line is wrong.",
+    "Exit status: 0 when every page was written, 1 when there is no tournament, a\n"
+    "page could not be written or standard output could not be written, 2 when the\n"
+    "command line is wrong.",
     definePublish};
 
 int runPublish(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -178,6 +179,13 @@ bool AddFromListDialog::ReadFile(const QString& path) {
                         [&lines](std::string_view line) { lines.emplace_back(line); });
     if (read.refused()) {
         platform::notify(this, QString::fromStdString(read.message()), QStringLiteral("Error"));
+        return false;
+    }
+    if (const std::optional<std::string> why = whyNotAListOfNames(lines)) {
+        platform::notify(this,
+                         QStringLiteral("%1 is not a list of names: %2.")
+                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(*why)),
+                         QStringLiteral("Error"));
         return false;
     }
     fileLines_ = std::move(lines);

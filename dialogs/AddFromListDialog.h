@@ -50,7 +50,8 @@ private:
     std::vector<std::string> CurrentLines() const;
     ListLayout CurrentLayout() const;
     void FillColumns();
-    // Reads the file at `path`; false, with the reason shown, when it cannot be read.
+    // Reads the file at `path`; false, with the reason shown, when it cannot be
+    // read or is no list of names.
     bool ReadFile(const QString& path);
 
     QPlainTextEdit* pasted_ = nullptr;

@@ -9,6 +9,10 @@ class ScheduleDialog : public SeatingDialog {
     Q_OBJECT
 public:
     explicit ScheduleDialog(QWidget* parent = nullptr);
+
+private:
+    // Makes the schedule and shows it, or says why it is not shown.
+    void ShowSchedule();
 };
 
 } // namespace corvane::dialogs

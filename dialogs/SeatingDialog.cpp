@@ -106,6 +106,14 @@ void SeatingDialog::setSummary(const QString& text) {
     summary_->setText(text);
 }
 
+void SeatingDialog::refuseSheet(const QString& reason) {
+    setSummary(reason);
+    // Print and Save Sheet; Close stays.
+    for (QWidget* button : {buttons_[0], buttons_[1]}) {
+        button->setEnabled(false);
+    }
+}
+
 void SeatingDialog::addControlsRow(QLayout* row, std::initializer_list<QWidget*> controls) {
     rows_->insertLayout(rows_->count() - 1, row);
     std::vector<QWidget*> chain{view_};

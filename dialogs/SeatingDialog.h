@@ -40,6 +40,8 @@ protected:
     SeatingModel& model() { return model_; }
     QTableView& view() { return *view_; }
     void setSummary(const QString& text);
+    // Says in the summary why there is no sheet, and leaves nothing to print or save.
+    void refuseSheet(const QString& reason);
     // Controls of a window's own go between the table and the buttons, in the
     // layout and in the tab order (`controls` in their order).
     void addControlsRow(QLayout* row, std::initializer_list<QWidget*> controls);

@@ -5,23 +5,23 @@
 
 namespace corvane::csv {
 
-void appendGames(std::string& out, const TournamentStore& store) {
+void appendGames(std::string& out, const TournamentStore& store, NameFields names) {
     appendRow(out, {"Game", "Team 1", "Score 1", "Flags 1", "Team 2", "Score 2", "Flags 2"});
     std::int64_t number = 0;
     for (const GameRecord& game : store.games()) {
-        RowWriter(out)
+        RowWriter(out, names)
             .number(++number)
-            .field(game.team1Name)
+            .name(game.team1Name)
             .number(game.team1Score)
             .number(game.team1Flags)
-            .field(game.team2Name)
+            .name(game.team2Name)
             .number(game.team2Score)
             .number(game.team2Flags)
             .end();
     }
 }
 
-void appendPlayers(std::string& out, const TournamentStore& store) {
+void appendPlayers(std::string& out, const TournamentStore& store, NameFields names) {
     appendRow(out, {"Player", "Team"});
     // A player's team, found by name without regard to case as teams are
     // built; should files name a player in two teams, the first is shown.
@@ -33,17 +33,21 @@ void appendPlayers(std::string& out, const TournamentStore& store) {
     }
     for (const std::string& player : store.players()) {
         const auto found = teamOf.find(foldName(player));
-        RowWriter(out)
-            .field(player)
-            .field(found == teamOf.end() ? std::string_view() : std::string_view(*found->second))
+        RowWriter(out, names)
+            .name(player)
+            .name(found == teamOf.end() ? std::string_view() : std::string_view(*found->second))
             .end();
     }
 }
 
-void appendTeams(std::string& out, const TournamentStore& store) {
+void appendTeams(std::string& out, const TournamentStore& store, NameFields names) {
     appendRow(out, {"Team", "Player 1", "Player 2"});
     for (const TeamRecord& team : store.teams()) {
-        RowWriter(out).field(team.teamName).field(team.firstPlayer).field(team.secondPlayer).end();
+        RowWriter(out, names)
+            .name(team.teamName)
+            .name(team.firstPlayer)
+            .name(team.secondPlayer)
+            .end();
     }
 }
 

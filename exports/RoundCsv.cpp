@@ -1,37 +1,65 @@
 #include "exports/RoundCsv.h"
 
-#include "exports/Csv.h"
+#include "reports/PageText.h"
 
 namespace corvane::csv {
 
 namespace {
 
-std::string seatingCsv(std::vector<std::string> header, std::span<const SeatingRow> rows,
-                       const std::vector<std::string>& names, bool withRound) {
-    std::string out;
-    appendRow(out, header);
-    std::vector<std::string> fields;
+void appendSeatingRows(std::string& out, std::span<const SeatingRow> rows, const TeamFields& teams,
+                       bool withRound) {
     for (const SeatingRow& row : rows) {
-        fields.clear();
         if (withRound) {
-            fields.push_back(std::to_string(row.round));
+            appendNumber(out, row.round);
+            out += ',';
         }
-        fields.push_back(row.isBye() ? std::string("Bye") : std::to_string(row.table));
-        fields.push_back(names[static_cast<std::size_t>(row.team1)]);
-        fields.push_back(row.isBye() ? std::string() : names[static_cast<std::size_t>(row.team2)]);
-        appendRow(out, fields);
+        if (row.isBye()) {
+            out += "Bye";
+        } else {
+            appendNumber(out, row.table);
+        }
+        out += ',';
+        out += teams[row.team1];
+        out += ',';
+        if (!row.isBye()) {
+            out += teams[row.team2];
+        }
+        out += rowEnd;
     }
-    return out;
 }
 
 } // namespace
 
-std::string nextRoundCsv(std::span<const SeatingRow> rows, const std::vector<std::string>& names) {
-    return seatingCsv({"Table", "Team 1", "Team 2"}, rows, names, false);
+TeamFields::TeamFields(const std::vector<std::string>& names, NameFields fields) {
+    text_.reserve(names.size());
+    for (const std::string& name : names) {
+        appendName(text_.emplace_back(), name, fields);
+    }
 }
 
-std::string scheduleCsv(std::span<const SeatingRow> rows, const std::vector<std::string>& names) {
-    return seatingCsv({"Round", "Table", "Team 1", "Team 2"}, rows, names, true);
+std::string nextRoundCsv(std::span<const SeatingRow> rows, const std::vector<std::string>& names,
+                         NameFields fields) {
+    std::string out;
+    appendRow(out, {"Table", "Team 1", "Team 2"});
+    appendSeatingRows(out, rows, TeamFields(names, fields), false);
+    return out;
+}
+
+void appendScheduleHeader(std::string& out) {
+    appendRow(out, {"Round", "Table", "Team 1", "Team 2"});
+}
+
+void appendScheduleRows(std::string& out, std::span<const SeatingRow> rows,
+                        const TeamFields& teams) {
+    appendSeatingRows(out, rows, teams, true);
+}
+
+std::string scheduleCsv(std::span<const SeatingRow> rows, const std::vector<std::string>& names,
+                        NameFields fields) {
+    std::string out;
+    appendScheduleHeader(out);
+    appendScheduleRows(out, rows, TeamFields(names, fields));
+    return out;
 }
 
 } // namespace corvane::csv

@@ -6,7 +6,7 @@ namespace corvane::csv {
 namespace {
 
 void appendTeamFigures(RowWriter& row, const TeamRecord& team) {
-    row.field(team.teamName)
+    row.name(team.teamName)
         .number(team.gamesPlayed)
         .number(team.wins)
         .number(team.losses)
@@ -23,14 +23,14 @@ void appendTeamFigures(RowWriter& row, const TeamRecord& team) {
 
 } // namespace
 
-void appendStandings(std::string& out, const TournamentStore& store) {
+void appendStandings(std::string& out, const TournamentStore& store, NameFields names) {
     appendRow(out, {"Pos", "Team", "Games", "W", "L", "Win %", "Avg Score", "Opp Score", "Margin",
                     "High Score", "Low Score", "Flags Given", "Flagged"});
     const std::vector<const TeamRecord*> order = standingsOrder(store.teams());
     std::int64_t position = 0;
     for (const TeamRecord* team : order) {
         if (team->gamesPlayed > 0) {
-            RowWriter row(out);
+            RowWriter row(out, names);
             row.number(++position);
             appendTeamFigures(row, *team);
         }
@@ -39,8 +39,8 @@ void appendStandings(std::string& out, const TournamentStore& store) {
     // gives, lands here rather than nowhere.
     for (const TeamRecord* team : order) {
         if (team->gamesPlayed <= 0) {
-            RowWriter row(out);
-            row.field({});
+            RowWriter row(out, names);
+            row.text({});
             appendTeamFigures(row, *team);
         }
     }

@@ -1,44 +1,10 @@
 #include "exports/TournamentCsv.h"
 
 #include "exports/CsvTables.h"
-#include "reports/PageText.h"
 
 #include <algorithm>
 
 namespace corvane {
-
-namespace csv {
-
-void RowWriter::separate() {
-    if (!first_) {
-        out_ += ',';
-    }
-    first_ = false;
-}
-
-RowWriter& RowWriter::field(std::string_view text) {
-    separate();
-    appendField(out_, text);
-    return *this;
-}
-
-RowWriter& RowWriter::number(std::int64_t value) {
-    separate();
-    appendNumber(out_, value);
-    return *this;
-}
-
-RowWriter& RowWriter::oneDecimal(double value) {
-    separate();
-    appendOneDecimal(out_, value);
-    return *this;
-}
-
-void RowWriter::end() {
-    out_ += rowEnd;
-}
-
-} // namespace csv
 
 const ExportTable& exportTable(ExportKind kind) {
     return *std::find_if(std::begin(exportTables), std::end(exportTables),
@@ -54,23 +20,24 @@ std::optional<ExportKind> exportKindNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::string exportCsv(const TournamentStore& store, ExportKind kind, ByteOrderMark mark) {
+std::string exportCsv(const TournamentStore& store, ExportKind kind, ByteOrderMark mark,
+                      csv::NameFields names) {
     std::string out;
     if (mark == ByteOrderMark::with) {
         out += csv::byteOrderMark;
     }
     switch (kind) {
     case ExportKind::standings:
-        csv::appendStandings(out, store);
+        csv::appendStandings(out, store, names);
         break;
     case ExportKind::games:
-        csv::appendGames(out, store);
+        csv::appendGames(out, store, names);
         break;
     case ExportKind::players:
-        csv::appendPlayers(out, store);
+        csv::appendPlayers(out, store, names);
         break;
     case ExportKind::teams:
-        csv::appendTeams(out, store);
+        csv::appendTeams(out, store, names);
         break;
     }
     return out;

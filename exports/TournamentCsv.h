@@ -1,6 +1,7 @@
 #pragma once
 // The tournament's records as CSV for spreadsheets: the standings, the games,
 // the players and the teams, each a table with a header row.
+#include "exports/Csv.h"
 #include "store/TournamentStore.h"
 
 #include <optional>
@@ -39,8 +40,9 @@ enum class ByteOrderMark { without, with };
 //  players    Player,Team - Team empty for a player in no team;
 //  teams      Team,Player 1,Player 2.
 // Lists other than the standings keep the store's order; numbers are written as
-// the leader board writes them.
+// the leader board writes them, names as `names` says (guarded for people).
 std::string exportCsv(const TournamentStore& store, ExportKind kind,
-                      ByteOrderMark mark = ByteOrderMark::without);
+                      ByteOrderMark mark = ByteOrderMark::without,
+                      csv::NameFields names = csv::NameFields::guarded);
 
 } // namespace corvane

@@ -1,6 +1,9 @@
 #include "imports/NameList.h"
 
 #include "imports/CsvReader.h"
+#include "store/NameRules.h"
+#include "store/TextLines.h"
+#include "store/Utf8.h"
 
 #include <algorithm>
 
@@ -8,20 +11,44 @@ namespace corvane {
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = text.size();
-        } else if (end > start && text[end - 1] == '\r') {
-            --end;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = next;
-    }
+    forEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
+}
+
+namespace {
+
+// A character that no name holds and no list of names is mostly made of.
+bool isNoNameCharacter(long codePoint) {
+    constexpr long tab = 0x09, privateUseFirst = 0xE000, privateUseLast = 0xF8FF,
+                   specialsFirst = 0xFFF0, lastBmp = 0xFFFF;
+    return (isControlCharacter(codePoint) && codePoint != tab) ||
+           (codePoint >= privateUseFirst && codePoint <= privateUseLast) ||
+           (codePoint >= specialsFirst && codePoint <= lastBmp) || codePoint < 0;
+}
+
+} // namespace
+
+std::optional<std::string> whyNotAListOfNames(const std::vector<std::string>& lines) {
+    std::size_t noName = 0;
+    std::size_t others = 0;
+    for (const std::string& line : lines) {
+        if (line.find('\0') != std::string::npos) {
+            return "it holds NUL characters, as programs, pictures and other binary files do";
+        }
+        std::size_t pos = 0;
+        while (pos < line.size()) {
+            const long codePoint = utf8::decode(line, pos);
+            if (isNoNameCharacter(codePoint)) {
+                ++noName;
+            } else if (codePoint != ' ' && codePoint != '\t') {
+                ++others;
+            }
+        }
+    }
+    if (noName > others) {
+        return "most of its characters are control or other characters that no name holds";
+    }
+    return std::nullopt;
 }
 
 std::vector<ListedName> listedNames(const std::vector<std::string>& lines,

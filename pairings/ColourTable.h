@@ -19,6 +19,14 @@ public:
           across_(static_cast<std::size_t>(nodeCount) * static_cast<std::size_t>(colours), kNone),
           used_(static_cast<std::size_t>(nodeCount) * words_, 0) {}
 
+    // The memory a table of that size takes.
+    static std::uint64_t bytesFor(int nodeCount, int colours) {
+        const auto nodes = static_cast<std::uint64_t>(nodeCount);
+        const auto words = static_cast<std::uint64_t>((colours + kWordBits - 1) / kWordBits);
+        return nodes * static_cast<std::uint64_t>(colours) * sizeof(int) +
+               nodes * words * sizeof(std::uint64_t);
+    }
+
     int nodeCount() const { return nodes_; }
     int colourCount() const { return colours_; }
     int across(int node, int colour) const { return across_[slot(node, colour)]; }

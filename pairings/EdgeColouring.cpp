@@ -110,4 +110,16 @@ std::vector<std::vector<TeamPair>> colourClasses(int nodeCount, std::span<const 
     return classes;
 }
 
+std::uint64_t colourClassesBytes(int nodeCount, std::uint64_t edgeCount, int maxDegree) {
+    const int colours = maxDegree + 1;
+    const auto nodes = static_cast<std::uint64_t>(nodeCount);
+    // The table, and its trial copy while a class is being emptied.
+    constexpr std::uint64_t tablesAtOnce = 2;
+    // Degrees, the fan's stamps and the fan itself, per node.
+    constexpr std::uint64_t nodeArrays = 4;
+    return tablesAtOnce * ColourTable::bytesFor(nodeCount, colours) +
+           nodeArrays * nodes * sizeof(int) + edgeCount * sizeof(TeamPair) +
+           static_cast<std::uint64_t>(colours) * sizeof(std::vector<TeamPair>);
+}
+
 } // namespace corvane

@@ -9,6 +9,7 @@
 // teams halfway through a round robin take about a second.
 #include "pairings/PairingProblem.h"
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -19,5 +20,10 @@ namespace corvane {
 // Each class lists its pairs {a < b} by a. `edges` join distinct nodes below
 // nodeCount, no pair twice.
 std::vector<std::vector<TeamPair>> colourClasses(int nodeCount, std::span<const TeamPair> edges);
+
+// The most memory colourClasses takes for `edgeCount` edges whose largest
+// degree is `maxDegree`, the classes it returns included: a caller can refuse
+// a graph too large before anything is allocated.
+std::uint64_t colourClassesBytes(int nodeCount, std::uint64_t edgeCount, int maxDegree);
 
 } // namespace corvane

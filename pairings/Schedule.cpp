@@ -3,6 +3,7 @@
 #include "pairings/EdgeColouring.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace corvane {
 
@@ -30,31 +31,29 @@ ScheduleRound roundOf(int teamCount, const std::vector<TeamPair>& pairs) {
 
 // The circle method: one team (or the bye, with an odd count) stays put while
 // the others turn one seat a round, so every pair meets once in
-// slots - 1 rounds, slots being the count rounded up to even.
-Schedule fullRoundRobin(int teamCount) {
-    Schedule schedule;
+// slots - 1 rounds, slots being the count rounded up to even. Each round is
+// made when it is wanted: thousands of teams give tens of millions of tables.
+void fullRoundRobin(int teamCount, const ScheduleRoundSink& onRound) {
     const int slots = teamCount + teamCount % 2;
     const int turning = slots - 1;
+    std::vector<TeamPair> pairs;
     for (int r = 0; r < turning; ++r) {
-        std::vector<TeamPair> pairs;
+        pairs.clear();
         if (slots - 1 < teamCount) {
             pairs.push_back({r, slots - 1});
         }
         for (int k = 1; k < slots / 2; ++k) {
             pairs.push_back({(r + k) % turning, (r - k + turning) % turning});
         }
-        schedule.rounds.push_back(roundOf(teamCount, pairs));
+        if (!onRound(r + 1, roundOf(teamCount, pairs))) {
+            return;
+        }
     }
-    return schedule;
 }
 
-} // namespace
-
-Schedule scheduleRemaining(const PairingProblem& problem) {
+// The pairs that have not met, each {a < b}.
+std::vector<TeamPair> unmetPairs(const PairingProblem& problem) {
     const int teams = problem.teamCount();
-    if (problem.metPairCount() == 0) {
-        return fullRoundRobin(teams);
-    }
     std::vector<TeamPair> unmet;
     for (int a = 0; a < teams; ++a) {
         const auto met = problem.opponentsMet(a);
@@ -67,12 +66,56 @@ Schedule scheduleRemaining(const PairingProblem& problem) {
             }
         }
     }
-    Schedule schedule;
-    for (const auto& pairs : colourClasses(teams, unmet)) {
-        if (!pairs.empty()) {
-            schedule.rounds.push_back(roundOf(teams, pairs));
+    return unmet;
+}
+
+// What colouring the unmet pairs takes: their list and the colouring's own.
+std::uint64_t colouringBytes(const PairingProblem& problem) {
+    const auto teams = static_cast<std::uint64_t>(problem.teamCount());
+    std::uint64_t fewestMet = teams;
+    for (int t = 0; t < problem.teamCount(); ++t) {
+        fewestMet = std::min<std::uint64_t>(fewestMet, problem.opponentsMet(t).size());
+    }
+    const std::uint64_t pairs = teams * (teams - 1) / 2 - problem.metPairCount();
+    return pairs * sizeof(TeamPair) +
+           colourClassesBytes(problem.teamCount(), pairs, static_cast<int>(teams - 1 - fewestMet));
+}
+
+ScheduleOutcome makeLimited(const PairingProblem& problem, const ScheduleRoundSink& onRound,
+                            std::uint64_t limit) {
+    const int teams = problem.teamCount();
+    if (problem.metPairCount() == 0) {
+        fullRoundRobin(teams, onRound);
+        return {};
+    }
+    if (const std::uint64_t needed = colouringBytes(problem); needed > limit) {
+        return {true, needed};
+    }
+    const std::vector<std::vector<TeamPair>> classes = colourClasses(teams, unmetPairs(problem));
+    int number = 0;
+    for (const auto& pairs : classes) {
+        if (!pairs.empty() && !onRound(++number, roundOf(teams, pairs))) {
+            break;
         }
     }
+    return {};
+}
+
+} // namespace
+
+ScheduleOutcome makeSchedule(const PairingProblem& problem, const ScheduleRoundSink& onRound) {
+    return makeLimited(problem, onRound, kMaxScheduleBytes);
+}
+
+Schedule scheduleRemaining(const PairingProblem& problem) {
+    Schedule schedule;
+    (void)makeLimited(
+        problem,
+        [&schedule](int, const ScheduleRound& round) {
+            schedule.rounds.push_back(round);
+            return true;
+        },
+        std::numeric_limits<std::uint64_t>::max());
     return schedule;
 }
 

@@ -38,12 +38,16 @@ std::vector<SeatingRow> scheduleRows(const Schedule& schedule) {
     rows.reserve(count);
     int number = 0;
     for (const ScheduleRound& round : schedule.rounds) {
-        appendRound(rows, ++number, round.tables);
-        for (const int team : round.byes) {
-            appendBye(rows, number, team);
-        }
+        appendScheduleRound(rows, ++number, round);
     }
     return rows;
+}
+
+void appendScheduleRound(std::vector<SeatingRow>& rows, int number, const ScheduleRound& round) {
+    appendRound(rows, number, round.tables);
+    for (const int team : round.byes) {
+        appendBye(rows, number, team);
+    }
 }
 
 RoundSeats::RoundSeats(const PairingProblem& problem, const RoundProposal& proposal)

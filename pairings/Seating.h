@@ -26,6 +26,9 @@ std::vector<SeatingRow> roundRows(const std::vector<Table>& tables, std::optiona
 // Round by round, each as roundRows with every team of its byes.
 std::vector<SeatingRow> scheduleRows(const Schedule& schedule);
 
+// The lines of one round of a schedule, numbered `number`, appended to `rows`.
+void appendScheduleRound(std::vector<SeatingRow>& rows, int number, const ScheduleRound& round);
+
 // A proposed round whose teams the organiser may exchange: the tables keep
 // their numbers, the teams change seats, and the repeat marks follow. The
 // problem must outlive it.

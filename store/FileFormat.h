@@ -1,5 +1,7 @@
 #pragma once
 // Small pieces shared by the readers of the data files and tournament.dat.
+#include "store/NameRules.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -66,6 +68,14 @@ inline std::string_view valueAfter(std::string_view line, std::size_t prefixLeng
         ++start;
     }
     return line.substr(start);
+}
+
+// The name a record line holds after `prefixLength`, with every control
+// character read from the file turned into a blank: no record holds one.
+inline std::string nameAfter(std::string_view line, std::size_t prefixLength) {
+    std::string name;
+    appendBlankingControls(name, valueAfter(line, prefixLength));
+    return name;
 }
 
 inline bool contains(std::string_view line, std::string_view word) {

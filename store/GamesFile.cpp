@@ -1,6 +1,7 @@
 #include "store/AtomicFile.h"
 #include "store/FileFormat.h"
 #include "store/NameCompare.h"
+#include "store/NameRules.h"
 #include "store/TextLines.h"
 #include "store/TournamentStore.h"
 
@@ -91,7 +92,7 @@ void readGameLine(GameRecord& game, std::string_view line) {
             const std::string_view value =
                 fileformat::valueAfter(line, fileformat::gameFieldValueStart(field.key));
             if (field.name != nullptr) {
-                game.*field.name += value;
+                appendBlankingControls(game.*field.name, value);
             } else {
                 game.*field.number = fileformat::toInt(value);
             }

@@ -9,8 +9,8 @@ ReadResult TournamentStore::readPlayers() {
     const std::string path = filePath(fileformat::playersFileName);
     ReadResult read = forEachTextLine(path, [&](std::string_view line) {
         if (fileformat::contains(line, fileformat::playerKey)) {
-            addPlayer(std::string(
-                fileformat::valueAfter(line, fileformat::recordValueStart(fileformat::playerKey))));
+            addPlayer(
+                fileformat::nameAfter(line, fileformat::recordValueStart(fileformat::playerKey)));
         }
     });
     noteRead(path, read);

@@ -49,7 +49,7 @@ ReadResult TournamentStore::readTeams() {
         }
         auto team = std::make_unique<TeamRecord>();
         team->teamName =
-            fileformat::valueAfter(line, fileformat::recordValueStart(fileformat::teamKey));
+            fileformat::nameAfter(line, fileformat::recordValueStart(fileformat::teamKey));
         splitTeamName(*team);
         appendTeam(std::move(team));
     });

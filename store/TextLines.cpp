@@ -89,20 +89,14 @@ ReadResult forEachTextLine(const std::string& path,
     }
     // Decided line by line: one line added by another editor leaves the rest as they are.
     std::string converted;
-    while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
+    forEachLine(rest, [&](std::string_view line) {
         if (utf8::isValid(line)) {
             onLine(line);
         } else {
             converted = windows1252ToUtf8(line);
             onLine(converted);
         }
-    }
+    });
     return result;
 }
 

@@ -10,14 +10,19 @@ namespace corvane::testing {
 namespace {
 
 // Exit status, standard output and standard error of `program` run with `arguments`
-// (already quoted) from the folder `from`.
+// (already quoted) from the folder `from`, standard output going to `out`
+// (a file of `dir` when empty).
 std::string run(const TempDir& dir, const std::string& program, const std::string& from,
-                const std::string& arguments) {
+                const std::string& arguments, std::string out = {}) {
+    const bool captured = out.empty();
+    if (captured) {
+        out = dir.file("out");
+    }
     const std::string command = "cd '" + from + "' && '" + program + "' " + arguments + " >'" +
-                                dir.file("out") + "' 2>'" + dir.file("err") + "'";
+                                out + "' 2>'" + dir.file("err") + "'";
     const int status = std::system(command.c_str());
     return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "|" +
-           readBytes(dir.file("out")) + "|" + readBytes(dir.file("err"));
+           (captured ? readBytes(out) : std::string()) + "|" + readBytes(dir.file("err"));
 }
 
 std::string publish(const TempDir& dir, const std::string& from, const std::string& arguments) {
@@ -57,6 +62,30 @@ TEST(PublishCommand, PublishesTheTournamentOfTheDirectoryAndFailsOnAPageItCannot
     EXPECT_TRUE(failed.starts_with("1|" + folder + "tournament.html\n" + folder + "CidDee.html\n|"))
         << failed;
     EXPECT_NE(failed.find("Could not save " + folder + "AnnBob.html"), std::string::npos);
+}
+
+// Output cut short (a full disk, here /dev/full) is never taken for printed:
+// each command says so, naming standard output, and ends with status 1.
+TEST(PublishCommand, EveryCommandFailsAndSaysSoWhenStandardOutputCannotBeWritten) {
+    const std::string full = "/dev/full";
+    if (!std::filesystem::exists(full)) {
+        GTEST_SKIP() << "no " << full << " on this system";
+    }
+    TempDir dir;
+    writeSampleTournament(dir.path());
+    const std::pair<const char*, const char*> cases[] = {
+        {CORVANE_CLI_PATH, "publish"},  {CORVANE_CLI_PATH, "export teams"},
+        {CORVANE_CLI_PATH, "pairings"}, {CORVANE_CLI_PATH, "schedule --raw"},
+        {CORVANE_CLI_PATH, "--help"},   {CORVANE_PUBLISH_PATH, ""},
+    };
+    for (const auto& [program, arguments] : cases) {
+        const std::string result = run(dir, program, dir.path(), arguments, full);
+        EXPECT_TRUE(result.starts_with("1||") &&
+                    result.ends_with(": could not write to standard output; what it shows is "
+                                     "incomplete\n"))
+            << arguments << "\n"
+            << result;
+    }
 }
 
 } // namespace

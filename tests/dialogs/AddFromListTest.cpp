@@ -114,6 +114,18 @@ TEST_F(AddFromListTest, ReadsAChosenCsvFileInAnyEncodingWithTheColumnChosen) {
     ASSERT_EQ(services.messages.captions(), std::vector<QString>{"Error"});
     EXPECT_TRUE(services.messages.shown[0].text.contains("folder.txt"));
     EXPECT_EQ(rows().size(), 2);
+
+    // A program chosen by mistake offers no names: it is refused as a whole.
+    services.dir.write("tool", std::string("\x7F"
+                                           "ELF\x02\x01\0\0main\0Zed\n",
+                                           15));
+    services.files.chosen = QString::fromStdString(services.dir.file("tool"));
+    find<QAbstractButton>(list.chooseFileName)->click();
+    ASSERT_EQ(services.messages.captions(), (std::vector<QString>{"Error", "Error"}));
+    EXPECT_TRUE(services.messages.shown[1].text.contains(
+        QString::fromStdString(services.dir.file("tool") + " is not a list of names")))
+        << services.messages.shown[1].text.toStdString();
+    EXPECT_EQ(rows().size(), 2);
 }
 
 TEST_F(AddFromListTest, AFailedWriteSaysSoAndKeepsTheListToAddAgain) {

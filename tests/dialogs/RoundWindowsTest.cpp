@@ -153,6 +153,20 @@ TEST_F(RoundWindowsTest, ScheduleShowsEveryRoundWithItsByesAndSavesItsSheet) {
     EXPECT_EQ(services.printer.prints[0].second.html.toStdString(), read("schedule.html"));
 }
 
+TEST_F(RoundWindowsTest, AScheduleTooLongToShowIsRefusedWithNothingToPrintOrSave) {
+    constexpr int tooMany = 2001; // some two million lines
+    for (int t = 0; t < tooMany; ++t)
+        store().buildTeam("A" + std::to_string(t), "B" + std::to_string(t));
+    store().refreshOpponentLists();
+    ScheduleDialog window;
+    EXPECT_TRUE(summary(window).startsWith("The schedule of 2001 teams is too long to show here"))
+        << summary(window).toStdString();
+    EXPECT_EQ(seating(window).rowCount(), 0);
+    for (int button : {id::print, id::save})
+        EXPECT_FALSE(control<QPushButton>(window, button).isEnabled());
+    EXPECT_TRUE(control<QPushButton>(window, id::close).isEnabled());
+}
+
 TEST_F(RoundWindowsTest, WithoutTeamsThereIsNothingToSwapPrintOrSave) {
     NextRoundDialog next;
     ScheduleDialog schedule;

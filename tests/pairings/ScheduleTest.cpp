@@ -124,6 +124,40 @@ TEST(Schedule, DenseLeftovers) {
     }
 }
 
+// At the team limit: the full round robin comes a round at a time, so a caller
+// can stop after the first of 9,999 rounds; what remains after a game would
+// take too much memory to colour and is refused before anything is made.
+TEST(Schedule, LargeFieldsStreamOrAreRefusedBeforeTheyAllocate) {
+    struct Case {
+        const char* what;
+        int teams;
+        std::vector<TeamPair> met;
+        bool refused;
+        int roundsMade; // rounds handed over before the sink stops at the second
+    };
+    const Case cases[] = {
+        {"full round robin of 10,000 teams", 10000, {}, false, 2},
+        {"full round robin of 9,999 teams", 9999, {}, false, 2},
+        {"10,000 teams after one game", 10000, {{0, 1}}, true, 0},
+        {"200 teams after one game", 200, {{0, 1}}, false, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto problem = makePairingProblem(c.teams, c.met).value();
+        int made = 0;
+        const ScheduleOutcome outcome =
+            makeSchedule(problem, [&](int number, const ScheduleRound& round) {
+                EXPECT_EQ(number, ++made);
+                EXPECT_EQ(round.tables.size() * 2 + round.byes.size(),
+                          static_cast<std::size_t>(c.teams));
+                return made < 2;
+            });
+        EXPECT_EQ(outcome.refused, c.refused);
+        EXPECT_EQ(outcome.bytesNeeded > kMaxScheduleBytes, c.refused);
+        EXPECT_EQ(made, c.roundsMade);
+    }
+}
+
 TEST(Schedule, NothingLeftWhenEveryPairMet) {
     const auto problem = randomProblem(9, 1.0, 3);
     EXPECT_TRUE(scheduleRemaining(problem).rounds.empty());

@@ -2,9 +2,14 @@
 // lock: refused while it runs, taken over once it is killed.
 #include "platform/TournamentLock.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace corvane::platform {
 namespace {
@@ -49,6 +54,50 @@ TEST(TournamentLockTest, ASecondProgramIsRefusedUntilTheFirstEndsEvenByAKill) {
     EXPECT_EQ(startHolder(fourth, folder.path()), "locked");
     fourth.closeWriteChannel();
     fourth.waitForFinished(-1);
+}
+
+// What a careless hand or a crash leaves where the lock file belongs: a left-over
+// file no holder can be read from is taken over; anything else is named with
+// what to remove, and left where it is.
+TEST(TournamentLockTest, ALeftOverLockIsTakenOverAndAnythingElseInItsPlaceIsNamed) {
+    const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    // What is put in the lock file's place, and a part of the refusal (empty: taken over).
+    const std::tuple<const char*, std::function<void(const QString&)>, QString> cases[] = {
+        {"an empty file", [&](const QString& path) { writeFile(path, {}); }, {}},
+        {"a file of other text, unreadable",
+         [&](const QString& path) {
+             writeFile(path, "not a lock\n");
+             QFile::setPermissions(path, {});
+         },
+         {}},
+        {"a folder", [](const QString& path) { QDir().mkdir(path); }, "is a folder. Remove "},
+        {"a symbolic link", [](const QString& path) { QFile::link("elsewhere", path); },
+         "is a symbolic link. Remove "},
+    };
+    for (const auto& [what, make, refused] : cases) {
+        SCOPED_TRACE(what);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(TournamentLock::fileName);
+        make(path);
+        QString refusal;
+        const auto lock = TournamentLock::acquire(folder.path(), refusal);
+        if (refused.isEmpty()) {
+            EXPECT_NE(lock, nullptr) << refusal.toStdString();
+            QProcess second;
+            EXPECT_EQ(startHolder(second, folder.path()), "refused") << "held as any lock";
+            second.closeWriteChannel();
+            second.waitForFinished(-1);
+        } else {
+            EXPECT_EQ(lock, nullptr);
+            EXPECT_TRUE(refusal.contains(path + ", where") && refusal.contains(refused))
+                << refusal.toStdString();
+            EXPECT_TRUE(QFileInfo(path).isSymLink() || QFileInfo(path).isDir()) << "left alone";
+        }
+    }
 }
 
 } // namespace

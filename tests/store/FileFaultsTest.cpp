@@ -84,6 +84,8 @@ TEST_F(FileFaults, EachFileIsReadAsWhatItIsOrRefusedWithItsReason) {
         {"UTF-16 with a lone surrogate",
          [&] { write("players.txt", utf16(u"PLAYER \xD800 x", false)); },
          "refused players.txt: it is marked as UTF-16 but is not valid UTF-16 text"},
+        {"line ends of old Mac editors, a carriage return alone",
+         [&] { write("players.txt", "PLAYER Ann\rPLAYER Bob\r"); }, "P Ann\nP Bob\n"},
         {"one Windows-1252 line among UTF-8 ones",
          [&] {
              write("teams.txt", "\xEF\xBB\xBFTEAM Zoë & Co\nTEAM Jos\xE9 & Al\nTEAM Ünal & Bo\n");
