@@ -19,21 +19,29 @@ GamesByTeam::GamesByTeam(RecordList<GameRecord> games) {
     }
 }
 
-GamesByTeam::GamesByTeam(RecordList<GameRecord> games, std::span<const std::string> teams) {
+GamesByTeam::GamesByTeam(const TournamentStore& store, std::span<const std::string> teams) {
+    struct Wanted {
+        std::string_view name;
+        std::size_t hash;
+        std::vector<TeamGame>* games;
+    };
     // One of each name, letter case aside, with its list.
-    std::vector<std::pair<std::string_view, std::vector<TeamGame>*>> wanted;
+    std::vector<Wanted> wanted;
     for (const std::string& team : teams) {
         const auto [entry, added] = byFoldedName_.try_emplace(foldName(team));
         if (added) {
-            wanted.emplace_back(team, &entry->second);
+            wanted.push_back({team, foldedHash(team), &entry->second});
         }
     }
-    for (const auto& game : games) {
-        for (const auto& [team, list] : wanted) {
-            const bool first = namesEqual(game.team1Name, team);
+    const auto games = store.games();
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        const auto [hash1, hash2] = store.gameTeamHashes(i);
+        const GameRecord& game = games[i];
+        for (const Wanted& team : wanted) {
+            const bool first = hash1 == team.hash && namesEqual(game.team1Name, team.name);
             // A game naming the same team twice is listed once, as team 1.
-            if (first || namesEqual(game.team2Name, team)) {
-                list->push_back({&game, first});
+            if (first || (hash2 == team.hash && namesEqual(game.team2Name, team.name))) {
+                team.games->push_back({&game, first});
             }
         }
     }

@@ -2,6 +2,7 @@
 // One team's page: its record, its games seen from its side and the teams it
 // has still to meet.
 #include "store/Records.h"
+#include "store/TournamentStore.h"
 
 #include <span>
 #include <string>
@@ -22,9 +23,9 @@ struct TeamGame {
 class GamesByTeam {
 public:
     explicit GamesByTeam(RecordList<GameRecord> games);
-    // Only the games of `teams` (a few, after one change): one pass, no index
-    // of every team.
-    GamesByTeam(RecordList<GameRecord> games, std::span<const std::string> teams);
+    // Only the games of `teams` (a few, after one change): one pass over the
+    // store's games comparing the names' hashes, no index of every team.
+    GamesByTeam(const TournamentStore& store, std::span<const std::string> teams);
     const std::vector<TeamGame>& gamesOf(std::string_view teamName) const;
 
 private:

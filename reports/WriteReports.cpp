@@ -102,7 +102,7 @@ ReportOutcome publishPages(TournamentStore& store, const std::span<const std::st
     publish(outcome, store.filePath(leaderBoardFileName), page);
 
     const GamesByTeam gamesByTeam =
-        only == nullptr ? GamesByTeam(store.games()) : GamesByTeam(store.games(), *only);
+        only == nullptr ? GamesByTeam(store.games()) : GamesByTeam(store, *only);
     const auto wanted = [&](const TeamRecord& team) {
         return only == nullptr || std::ranges::any_of(*only, [&](const std::string& name) {
                    return namesEqual(name, team.teamName);

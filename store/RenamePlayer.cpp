@@ -35,12 +35,14 @@ bool TournamentStore::renamePlayer(std::string_view oldName, std::string newName
         return true;
     }
     rebuildTeamIndex();
-    for (const auto& game : games_) {
-        for (std::string* name : {&game->team1Name, &game->team2Name}) {
+    for (std::size_t i = 0; i < games_.size(); ++i) {
+        GameRecord& game = *games_[i];
+        for (std::string* name : {&game.team1Name, &game.team2Name}) {
             if (const auto found = renamed.find(foldName(*name)); found != renamed.end()) {
                 *name = found->second;
             }
         }
+        gameHashes_[i] = hashesOf(game);
     }
     return true;
 }

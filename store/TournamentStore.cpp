@@ -109,7 +109,12 @@ void TournamentStore::appendTeam(std::unique_ptr<TeamRecord> team) {
 
 void TournamentStore::recordGame(GameRecord game) {
     games_.push_back(std::make_unique<GameRecord>(std::move(game)));
+    gameHashes_.push_back(hashesOf(*games_.back()));
     applyStoredGame(*games_.back());
+}
+
+std::pair<std::size_t, std::size_t> TournamentStore::hashesOf(const GameRecord& game) {
+    return {foldedHash(game.team1Name), foldedHash(game.team2Name)};
 }
 
 void TournamentStore::applyStoredGame(const GameRecord& game) {
@@ -203,6 +208,7 @@ void TournamentStore::clearAll() {
     teams_.clear();
     teamsById_.clear();
     games_.clear();
+    gameHashes_.clear();
     *index_ = NameIndex{};
 }
 

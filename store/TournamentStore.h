@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -62,6 +63,11 @@ public:
     // statistics, clears the two teams' played marks unless another game
     // between them remains, and destroys it. False if none matched.
     bool removeGame(std::string_view gameLine);
+    // The folded hashes (foldedHash) of the two team names of the game at
+    // `position`: a few teams' games are found among many by comparing numbers.
+    std::pair<std::size_t, std::size_t> gameTeamHashes(std::size_t position) const {
+        return gameHashes_[position];
+    }
     // The position of the first game whose game line is `gameLine`.
     std::optional<std::size_t> findGame(std::string_view gameLine) const;
     // The same for the game at `position` in `games`, which must exist.
@@ -166,6 +172,9 @@ private:
     std::vector<TeamRecord*> teamsById_; // by TeamRecord::id_, in the order teams came
     std::vector<std::unique_ptr<std::string>> players_;
     std::vector<std::unique_ptr<GameRecord>> games_;
+    // Beside each game, its team names' folded hashes, kept in step with games_.
+    std::vector<std::pair<std::size_t, std::size_t>> gameHashes_;
+    static std::pair<std::size_t, std::size_t> hashesOf(const GameRecord& game);
     std::unique_ptr<NameIndex> index_;
     // The version of each file as last read or written here, by path.
     std::unordered_map<std::string, FileStamp> knownVersions_;

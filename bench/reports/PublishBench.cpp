@@ -153,6 +153,56 @@ void BM_WriteReportsAfterGame(benchmark::State& state) {
     report(state, t);
 }
 
+// The same game corrected, published as a change publishes it: the standings,
+// the leader board and the two teams' pages only.
+void BM_WriteReportsOfGame(benchmark::State& state) {
+    Tournament& t = tournamentOf(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        corvane::GameRecord game = t.store.games().back();
+        t.store.removeGameAt(t.store.games().size() - 1);
+        game.team1Score ^= 1;
+        const std::vector<std::string> teams{game.team1Name, game.team2Name};
+        t.store.recordGame(std::move(game));
+        settle();
+        state.ResumeTiming();
+        const corvane::ReportOutcome outcome = writeReportsOf(t.store, teams);
+        if (!outcome.ok() || outcome.written.size() != 3) {
+            state.SkipWithError("not the three pages");
+        }
+    }
+    report(state, t);
+}
+
+// Those three pages' bytes written raw over them.
+void BM_RawWriteOfGame(benchmark::State& state) {
+    Tournament& t = tournamentOf(state);
+    const corvane::GameRecord& game = t.store.games().back();
+    const corvane::ReportOutcome outcome =
+        writeReportsOf(t.store, std::vector<std::string>{game.team1Name, game.team2Name});
+    std::vector<std::pair<std::string, std::string>> three;
+    for (const std::string& path : outcome.written) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        three.emplace_back(path, bytes.str());
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        settle();
+        state.ResumeTiming();
+        for (const auto& [path, bytes] : three) {
+            std::FILE* file = std::fopen(path.c_str(), "wb");
+            if (file == nullptr) {
+                state.SkipWithError("cannot open a page");
+                break;
+            }
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
+            std::fclose(file);
+        }
+    }
+}
+
 // Publishing every page anew, into a folder that holds none yet.
 void BM_WriteReportsAllNew(benchmark::State& state) {
     Tournament& t = tournamentOf(state);
@@ -220,6 +270,8 @@ void sizes(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_WriteReportsUnchanged)->Apply(sizes);
 BENCHMARK(BM_WriteReportsAfterGame)->Apply(sizes);
+BENCHMARK(BM_WriteReportsOfGame)->Apply(sizes);
+BENCHMARK(BM_RawWriteOfGame)->Apply(sizes);
 BENCHMARK(BM_WriteReportsAllNew)->Apply(sizes);
 BENCHMARK(BM_RawWrite)->Apply(sizes);
 BENCHMARK(BM_RawWriteAllNew)->Apply(sizes);

@@ -31,6 +31,27 @@ TEST_F(Reports, SmallTournamentPagesAreExactRepeatableAndRewrittenWhenChanged) {
     EXPECT_EQ(pages(), golden("small"));
 }
 
+// After one game only its teams' pages and the leader board are written, and
+// they make the same folder a whole publish makes.
+TEST_F(Reports, AGamePublishesItsTwoTeamsAndTheBoardAsAWholePublishWould) {
+    for (const char* pair : {"Ann Bob", "Cid Dee", "Eve Fay", "Gus Hal", "Ivy Jos\xC3\xA9"})
+        addTeam(std::string(pair, 3), pair + 4);
+    addGame("Ann & Bob", 120, "Cid & Dee", 150, 2, 1);
+    addGame("Eve & Fay", 100, "ann & bob", 140, 0, 3);
+    addGame("Ann & Bob", 90, "Gus & Hal", 90, 1, 1);
+    addGame("Cid & Dee", 200, "Gus & Hal", 50, 0, 4);
+    ASSERT_TRUE(writeReports(store).ok());
+    addGame("Gus & Hal", 130, "Eve & Fay", 110, 2, 1);
+    const ReportOutcome outcome =
+        writeReportsOf(store, std::vector<std::string>{"gus & hal", "Eve & Fay"});
+    ASSERT_TRUE(outcome.ok());
+    std::vector<std::string> written;
+    for (const std::string& path : outcome.written)
+        written.push_back(fs::path(path).filename().string());
+    EXPECT_EQ(written, (std::vector<std::string>{"tournament.html", "GusHal.html", "EveFay.html"}));
+    EXPECT_EQ(pages(), golden("small"));
+}
+
 // Names show exactly as typed, in text and links, and their pages are plain files in
 // the folder: one per team even where names join to the same file, ignoring case as
 // some file systems do, or to the leader board's.

@@ -1,0 +1,76 @@
+// The open viewer answers a publish of its own working directory over the
+// local socket, and nothing else: another folder's page, a second viewer of
+// the same folder and a socket left by an ended viewer.
+#include "viewer/ViewerListener.h"
+
+#include "platform/ViewerSocket.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <chrono>
+#include <future>
+#include <gtest/gtest.h>
+
+namespace corvane::viewer {
+namespace {
+
+constexpr std::chrono::milliseconds answerWait{3000};
+
+// Asks as the program does, on another thread, while this one runs the
+// viewer's event loop; true when the viewer said it shows the page.
+bool ask(const QString& workingDirectory, const QString& page) {
+    auto asked = std::async(std::launch::async, [=] {
+        return platform::askViewerToShow(platform::viewerSocketPath(workingDirectory.toStdString()),
+                                         page.toStdString(), answerWait);
+    });
+    while (asked.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return asked.get();
+}
+
+TEST(ViewerListenerTest, AnswersOnlyForPagesOfItsOwnWorkingDirectory) {
+    QTemporaryDir runtime, work, other;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8()); // the sockets stay in the test's folder
+    const QString board = work.filePath("Tournament1/tournament.html");
+    QDir(work.path()).mkpath("Tournament1");
+    QDir(other.path()).mkpath("Tournament1");
+    const QString canonical = QDir(work.path()).canonicalPath();
+
+    // A socket an ended viewer left behind is taken over.
+    const std::string socket = platform::viewerSocketPath(canonical.toStdString());
+    EXPECT_FALSE(platform::askViewerToShow(socket, board.toStdString(), answerWait));
+    QFile left(QString::fromStdString(socket));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    ViewerListener listener(board);
+    ASSERT_TRUE(listener.listening());
+    ViewerListener second(work.filePath("Tournament2/tournament.html"));
+    EXPECT_FALSE(second.listening()) << "one viewer of a folder answers";
+
+    QSignalSpy shown(&listener, &ViewerListener::showRequested);
+    struct Row {
+        QString page;
+        bool answered;
+    };
+    const Row rows[] = {
+        {work.filePath("Tournament1/tournament.html"), true},
+        {work.filePath("Tournament3/tournament.html"), true},
+        {other.filePath("Tournament1/tournament.html"), false},
+        {work.filePath("tournament.html"), false},
+    };
+    for (const Row& row : rows) {
+        shown.clear();
+        EXPECT_EQ(ask(canonical, row.page), row.answered) << row.page.toStdString();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown.size(), row.answered ? 1 : 0) << row.page.toStdString();
+        if (row.answered && !shown.isEmpty()) {
+            EXPECT_EQ(shown.front().front().toString(), row.page);
+        }
+    }
+    qunsetenv("XDG_RUNTIME_DIR");
+}
+
+} // namespace
+} // namespace corvane::viewer
