@@ -13,6 +13,7 @@ namespace {
 
 // Time to tell a live viewer's socket from one a crashed viewer left.
 constexpr int probeMs = 200;
+constexpr int retryMs = 2000;
 // The request is one short line; anything longer is not one.
 constexpr qint64 maxRequest = 64 * 1024;
 
@@ -30,17 +31,30 @@ ViewerListener::ViewerListener(const QString& page, QObject* parent)
     if (workingDirectory_.isEmpty()) {
         return;
     }
-    const QString path = QString::fromStdString(
+    path_ = QString::fromStdString(
         platform::viewerSocketPath(QFile::encodeName(workingDirectory_).toStdString()));
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(probeMs)) {
-        return; // another viewer of this folder answers
-    }
-    QLocalServer::removeServer(path);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(path);
     connect(&server_, &QLocalServer::newConnection, this, &ViewerListener::OnConnection);
+    // While another viewer of the folder answers, this one waits to take over
+    // when that one ends.
+    retry_.setInterval(retryMs);
+    connect(&retry_, &QTimer::timeout, this, &ViewerListener::TryToListen);
+    TryToListen();
+}
+
+void ViewerListener::TryToListen() {
+    QLocalSocket probe;
+    probe.connectToServer(path_);
+    if (probe.waitForConnected(probeMs)) {
+        retry_.start();
+        return;
+    }
+    QLocalServer::removeServer(path_);
+    if (server_.listen(path_)) {
+        retry_.stop();
+    } else {
+        retry_.start();
+    }
 }
 
 void ViewerListener::OnConnection() {

@@ -5,6 +5,7 @@
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 namespace corvane::viewer {
 
@@ -22,9 +23,12 @@ signals:
 
 private:
     void OnConnection();
+    void TryToListen();
 
     QLocalServer server_;
+    QTimer retry_;
     QString workingDirectory_;
+    QString path_;
 };
 
 } // namespace corvane::viewer

@@ -198,11 +198,17 @@ BENCHMARK(BM_SaveToViewerShown)->UseManualTime()->Unit(benchmark::kMillisecond)-
 // The viewer stays open: each save has it reload the leader board in place.
 void BM_SaveToOpenViewerReloaded(benchmark::State& state) {
     SavingTournament tournament;
+    // The viewer of the first publish ends after its page; this one then answers.
+    if (tournament.launcher.started)
+        tournament.launcher.started->waitForFinished(-1);
     QProcess viewer;
     viewer.start(QStringLiteral(CORVANE_VIEWER_PROGRAM),
                  {QStringLiteral("--print-loads"), QStringLiteral("--"), tournament.leaderBoard()});
     const auto nextLoad = [&viewer] {
-        while (!viewer.canReadLine() && viewer.state() != QProcess::NotRunning)
+        constexpr int patience = 30; // seconds
+        for (int waited = 0;
+             !viewer.canReadLine() && viewer.state() != QProcess::NotRunning && waited < patience;
+             ++waited)
             viewer.waitForReadyRead(1000);
         return viewer.readLine().startsWith("loaded");
     };
