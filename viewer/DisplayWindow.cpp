@@ -3,6 +3,7 @@
 #include "viewer/DisplayPage.h"
 #include "viewer/ResultsPage.h"
 #include "viewer/StackBelowActive.h"
+#include "viewer/WindowPlacement.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -118,6 +119,10 @@ QString DisplayWindow::updatedText() const {
     return updatedLabel_->isHidden() ? QString() : updatedLabel_->text();
 }
 
+QRect DisplayWindow::updatedLabelGeometry() const {
+    return updatedLabel_->geometry();
+}
+
 QString DisplayWindow::boardPath() const {
     return QString::fromStdString(boards_.current());
 }
@@ -209,7 +214,7 @@ void DisplayWindow::OnDrawn(int generation) {
     } else {
         updatedLabel_->hide();
     }
-    PlaceUpdatedLabel();
+    LayOut();
     emit updated();
 }
 
@@ -217,19 +222,30 @@ void DisplayWindow::ScaleToWidth() {
     view_->setZoomFactor(std::clamp(view_->width() / pageWidth, minZoom, maxZoom));
 }
 
-void DisplayWindow::PlaceUpdatedLabel() {
+void DisplayWindow::LayOut() {
     QFont font = updatedLabel_->font();
     font.setPixelSize(std::max(minLabelPixels, height() / labelHeightParts));
     updatedLabel_->setFont(font);
+    if (updatedLabel_->text().isEmpty())
+        updatedLabel_->setText(QStringLiteral("Updated 00:00")); // its size before the first
     updatedLabel_->adjustSize();
+    // A strip of its own below the page: over the page it hid the figures of the
+    // bottom rows whatever the page's scale.
+    const int strip = updatedLabel_->height() + 2 * labelMargin;
+    view_->setGeometry(0, 0, width(), std::max(0, height() - strip));
     updatedLabel_->move(width() - updatedLabel_->width() - labelMargin,
                         height() - updatedLabel_->height() - labelMargin);
-    updatedLabel_->raise();
+    ScaleToWidth();
 }
 
 void DisplayWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && isFullScreen()) {
-        showNormal();
+        // Back to a window the organiser can see whole and move: left at the
+        // screen's size, its title bar sat above the screen's top.
+        const QScreen* where = screen();
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (where)
+            setGeometry(normalDisplayGeometry(where->availableGeometry()));
         return;
     }
     if (event->key() == Qt::Key_F11 && !isFullScreen()) {
@@ -241,9 +257,7 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event) {
 
 void DisplayWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    view_->setGeometry(rect());
-    ScaleToWidth();
-    PlaceUpdatedLabel();
+    LayOut();
 }
 
 } // namespace corvane::viewer
