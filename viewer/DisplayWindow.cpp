@@ -90,7 +90,9 @@ DisplayWindow::~DisplayWindow() {
 
 void DisplayWindow::ShowOn(QScreen* screen) {
     if (screen) {
-        setGeometry(screen->geometry());
+        // The size it takes out of full screen, which the window manager keeps
+        // for then; on `screen`, so that full screen is there.
+        setGeometry(normalDisplayGeometry(screen->availableGeometry()));
         create();
         windowHandle()->setScreen(screen);
     }
