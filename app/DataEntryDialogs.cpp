@@ -1,5 +1,6 @@
 #include "app/DataEntryDialogs.h"
 
+#include "app/DisplayMenu.h"
 #include "app/RunDialog.h"
 #include "dialogs/AddPlayerDialog.h"
 #include "dialogs/GameResultsDialog.h"
@@ -16,7 +17,9 @@ void runTeamBuilder(QWidget* owner) {
 }
 
 void runGameResults(QWidget* owner) {
-    runDialog<dialogs::GameResultsDialog>(owner);
+    dialogs::GameResultsDialog dialog(owner);
+    addDisplayShortcut(dialog);
+    platform::runModal(dialog);
 }
 
 } // namespace corvane::app

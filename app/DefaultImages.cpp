@@ -1,5 +1,8 @@
 #include "app/DefaultImages.h"
 
+#include "lifecycle/PageImages.h"
+#include "store/TournamentStore.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,15 +15,14 @@ namespace corvane::app {
 
 std::string defaultImagesFolder() {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {programDir.path(), programDir.filePath(QStringLiteral(CORVANE_IMAGES_FROM_BINDIR))}) {
-        const QDir dir(candidate);
-        if (QFile::exists(dir.filePath(QStringLiteral("title.jpg"))) ||
-            QFile::exists(dir.filePath(QStringLiteral("back.jpg")))) {
-            return QFile::encodeName(dir.absolutePath()).toStdString();
-        }
-    }
-    return {};
+    return findImagesFolder(
+        {QFile::encodeName(programDir.path()).toStdString(),
+         QFile::encodeName(programDir.filePath(QStringLiteral(CORVANE_IMAGES_FROM_BINDIR)))
+             .toStdString()});
+}
+
+void addMissingImages(const TournamentStore& store) {
+    addMissingPageImages(store.workingDirectory, store.tournamentPath(), defaultImagesFolder());
 }
 
 } // namespace corvane::app

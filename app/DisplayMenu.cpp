@@ -3,6 +3,7 @@
 #include "app/MainDialog.h"
 #include "dialogs/ScreenChooserDialog.h"
 #include "platform/DialogTemplate.h"
+#include "platform/ScreenIdentity.h"
 #include "platform/Services.h"
 #include "res/ids/Display.h"
 #include "store/TournamentStore.h"
@@ -19,16 +20,21 @@ namespace corvane::app {
 namespace {
 
 constexpr const char* screenKey = "display/screen";
+// Projector Display from the main window and from Game Results.
+constexpr QKeyCombination displayKey{Qt::Key_F9};
 
 QSettings programSettings() {
     return QSettings(QStringLiteral("Corvane"), QStringLiteral("corvane"));
 }
 
-// The name of the screen chosen (empty: the primary one); nothing when cancelled.
+// The screen chosen, by name and place (empty: the primary one); nothing when
+// cancelled. Two screens may share a name, so the name alone tells them not apart.
 std::optional<QString> chooseScreen(QWidget* owner, const QString& remembered) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.size() <= 1)
-        return screens.isEmpty() ? QString() : screens.front()->name();
+        return screens.isEmpty() ? QString() : platform::screenIdentity(*screens.front());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QScreen* last = platform::findScreen(remembered);
     QStringList shown;
     int preselected = -1;
     for (qsizetype i = 0; i < screens.size(); ++i) {
@@ -38,19 +44,17 @@ std::optional<QString> chooseScreen(QWidget* owner, const QString& remembered) {
                      .arg(screen->name())
                      .arg(size.width())
                      .arg(size.height())
-                     .arg(screen == QGuiApplication::primaryScreen()
-                              ? QStringLiteral(", the main screen")
-                              : QString());
-        if (screen->name() == remembered)
+                     .arg(screen == primary ? QStringLiteral(", the main screen") : QString());
+        if (screen == last)
             preselected = static_cast<int>(i);
         // A projector is seldom the main screen.
-        if (preselected < 0 && screen != QGuiApplication::primaryScreen() && remembered.isEmpty())
+        if (preselected < 0 && screen != primary && remembered.isEmpty())
             preselected = static_cast<int>(i);
     }
     dialogs::ScreenChooserDialog dialog(owner, shown, preselected);
     if (platform::runModal(dialog) != QDialog::Accepted || dialog.chosen() < 0)
         return std::nullopt;
-    return screens[dialog.chosen()]->name();
+    return platform::screenIdentity(*screens[dialog.chosen()]);
 }
 
 } // namespace
@@ -81,6 +85,18 @@ void addDisplayMenu(MainDialog& window) {
     QMenu* menu = bar->addMenu(QStringLiteral("&View"));
     QAction* display = menu->addAction(QStringLiteral("&Projector Display..."));
     display->setObjectName(QString::number(ids::display::projectorDisplayCommand));
+    // The menu shows the key, which works in Game Results too.
+    display->setShortcut(displayKey);
+    QObject::connect(display, &QAction::triggered, &window,
+                     [&window] { showProjectorDisplay(&window); });
+}
+
+void addDisplayShortcut(QWidget& window) {
+    auto* display = new QAction(&window);
+    display->setObjectName(QString::number(ids::display::projectorDisplayCommand));
+    display->setShortcut(displayKey);
+    display->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(display);
     QObject::connect(display, &QAction::triggered, &window,
                      [&window] { showProjectorDisplay(&window); });
 }

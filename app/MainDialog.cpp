@@ -9,6 +9,7 @@
 #include "app/ExportMenu.h"
 #include "app/OpenCurrentTournament.h"
 #include "app/RoundsMenu.h"
+#include "app/TournamentSummary.h"
 #include "app/ViewResults.h"
 #include "lifecycle/ArchivedTournament.h"
 #include "lifecycle/NewTournament.h"
@@ -68,6 +69,7 @@ MainDialog::MainDialog(QWidget* parent)
     addEditMenu(*this);
     addRoundsMenu(*this);
     addDisplayMenu(*this);
+    addTournamentSummary(*this);
     addBackupsNotice(*this);
     OnInitDialog();
 }

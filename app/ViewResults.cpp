@@ -1,5 +1,6 @@
 #include "app/ViewResults.h"
 
+#include "app/DefaultImages.h"
 #include "platform/Services.h"
 #include "reports/PageNames.h"
 #include "reports/WriteReports.h"
@@ -30,6 +31,7 @@ void showLeaderBoard(QWidget* owner, const TournamentStore& store, const ReportO
     if (!outcome.ok()) {
         platform::notify(owner, failureText(outcome), QStringLiteral("Error"));
     }
+    addMissingImages(store);
     platform::ViewerLauncher* viewer = platform::services().viewer;
     if (viewer == nullptr) {
         return;

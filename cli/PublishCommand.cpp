@@ -2,14 +2,30 @@
 
 #include "cli/CliApp.h"
 #include "cli/TournamentArgument.h"
+#include "lifecycle/PageImages.h"
 #include "reports/WriteReports.h"
 #include "store/TournamentStore.h"
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace corvane {
 
 namespace {
+
+// The program's own page images: installed in the data folder, or in the build
+// tree. Found from the running program where the system says which file it is.
+std::string programImagesFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return {};
+    }
+    const std::filesystem::path folder = program.parent_path();
+    return findImagesFolder({folder.string(), (folder / CORVANE_IMAGES_FROM_BINDIR).string(),
+                             (folder / CORVANE_IMAGES_FROM_BUILD).string()});
+}
 
 int publish(const TournamentArgument& argument, const CliOutput& output) {
     TournamentStore store;
@@ -18,6 +34,9 @@ int publish(const TournamentArgument& argument, const CliOutput& output) {
     }
 
     const ReportOutcome outcome = writeReports(store);
+    if (!outcome.written.empty()) {
+        addMissingPageImages(store.workingDirectory, store.tournamentPath(), programImagesFolder());
+    }
     for (const std::string& path : outcome.written) {
         output.out << path << "\n";
     }

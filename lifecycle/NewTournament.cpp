@@ -1,8 +1,6 @@
 #include "lifecycle/NewTournament.h"
 
-#include "store/AtomicFile.h"
 #include "store/FileFormat.h"
-#include "store/RegularFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -11,11 +9,6 @@
 
 namespace corvane {
 namespace fs = std::filesystem;
-
-namespace {
-// The page images are small pictures; a larger file in their place is not copied.
-constexpr std::int64_t maxImageBytes = std::int64_t{64} << 20;
-} // namespace
 
 SaveResult createTournamentFolder(const std::string& folderPath) {
     std::error_code error;
@@ -27,24 +20,6 @@ SaveResult createTournamentFolder(const std::string& folderPath) {
         return SaveResult::failure(folderPath, "a file of that name is in the way");
     }
     return SaveResult::success();
-}
-
-void copyPageImages(const std::string& workingDirectory, const std::string& folderPath,
-                    const std::string& defaultImagesFolder) {
-    for (const char* name : {"title.jpg", "back.jpg"}) {
-        std::error_code error;
-        fs::path source = fs::path(workingDirectory) / name;
-        if (!fs::is_regular_file(source, error) && !defaultImagesFolder.empty()) {
-            source = fs::path(defaultImagesFolder) / name;
-        }
-        // Written in place of whatever is there, a link included: a link in the
-        // folder must never lead the copy to a file elsewhere on the disk.
-        std::string bytes;
-        const ReadResult read = readRegularFile(source.string(), bytes, maxImageBytes);
-        if (!read.refused() && read.stamp().exists) {
-            (void)writeFileAtomically((fs::path(folderPath) / name).string(), bytes);
-        }
-    }
 }
 
 SaveResult startNextTournament(TournamentStore& store, const std::string& defaultImagesFolder) {

@@ -1,6 +1,7 @@
 #pragma once
 // Starting the next tournament: its number in tournament.dat, its folder and
 // its two page images. The previous tournament's folder stays as an archive.
+#include "lifecycle/PageImages.h"
 #include "store/SaveResult.h"
 #include "store/TournamentStore.h"
 
@@ -11,13 +12,6 @@ namespace corvane {
 // Creates the folder at `folderPath`; a folder that exists already is used
 // with whatever it holds.
 [[nodiscard]] SaveResult createTournamentFolder(const std::string& folderPath);
-
-// Copies title.jpg and back.jpg into `folderPath`, overwriting older copies:
-// each from the working directory, or, where that lacks it, from
-// `defaultImagesFolder` (the program's own). A missing or failed copy leaves
-// the image out.
-void copyPageImages(const std::string& workingDirectory, const std::string& folderPath,
-                    const std::string& defaultImagesFolder);
 
 // Opens the tournament after the current one. The new folder is created and
 // tournament.dat rewritten first; if either fails the result says which and

@@ -13,12 +13,19 @@ void DisplayPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const 
     }
 }
 
+namespace {
+// Each step moves this part of the screen, so a row or two stays in sight.
+constexpr double stepOfScreen = 0.8;
+// The shortest rest between two steps, however fast the scroll is set.
+constexpr int minStepMs = 50;
+} // namespace
+
 QString displayScript(int pauseMs, int speed) {
     // What did not change is kept, so the banner and the unchanged rows are never
     // rebuilt and nothing blinks; the scroll position stays where it was.
     return QStringLiteral(R"(
 window.corvaneDisplay = (function () {
-  const state = { pauseMs: %1, speed: %2, phase: 'top', last: 0, at: 0 };
+  const state = { pauseMs: %1, speed: %2, phase: 'top', at: 0 };
   function afterFrame(generation) {
     requestAnimationFrame(() => setTimeout(() => console.log('%3' + generation), 0));
   }
@@ -53,9 +60,10 @@ window.corvaneDisplay = (function () {
     morph(document.body, next.body);
     afterFrame(generation);
   }
-  // Between the stops the scroll moves every frame; a stop waits on a timer, so a
-  // display at rest costs nothing.
-  function scroll(now) {
+  // The scroll goes a screenful at a time (less an overlap, so the eye finds its
+  // row again) and rests between steps at the same mean speed as a steady scroll:
+  // redrawing the whole screen every frame in software costs both cores.
+  function scroll() {
     const end = document.documentElement.scrollHeight - window.innerHeight;
     if (end <= 0) {
       state.phase = 'top'; // all of it shows: looked at again in a while
@@ -63,15 +71,13 @@ window.corvaneDisplay = (function () {
     }
     if (state.phase === 'top') {
       state.phase = 'down';
-      state.last = now;
       state.at = window.scrollY;
-      return requestAnimationFrame(scroll);
     }
     if (state.phase === 'down') {
-      state.at = Math.min(end, state.at + state.speed * (now - state.last) / 1000);
-      state.last = now;
+      const step = Math.max(1, Math.floor(window.innerHeight * %4));
+      state.at = Math.min(end, state.at + step);
       window.scrollTo(0, state.at);
-      if (state.at < end) return requestAnimationFrame(scroll);
+      if (state.at < end) return wait(Math.max(%5, step * 1000 / Math.max(1, state.speed)));
       state.phase = 'end';
       return wait(state.pauseMs);
     }
@@ -91,7 +97,9 @@ window.corvaneDisplay = (function () {
 )")
         .arg(pauseMs)
         .arg(speed)
-        .arg(QLatin1StringView(DisplayPage::drawnMessage));
+        .arg(QLatin1StringView(DisplayPage::drawnMessage))
+        .arg(stepOfScreen)
+        .arg(minStepMs);
 }
 
 } // namespace corvane::viewer

@@ -23,7 +23,7 @@ protected:
 };
 
 // The script every page of the display runs: an in-place update that keeps what
-// did not change, a slow scroll through standings taller than the screen, and no
+// did not change, a scroll a screenful at a time through standings taller than the screen, and no
 // mouse pointer. `pauseMs` is the stop at the top and at the end, `speed` the
 // scroll in page pixels a second.
 QString displayScript(int pauseMs, int speed);

@@ -3,6 +3,7 @@
 #include "viewer/DisplayPage.h"
 #include "viewer/ResultsPage.h"
 #include "viewer/StackBelowActive.h"
+#include "viewer/WindowPlacement.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -89,7 +90,9 @@ DisplayWindow::~DisplayWindow() {
 
 void DisplayWindow::ShowOn(QScreen* screen) {
     if (screen) {
-        setGeometry(screen->geometry());
+        // The size it takes out of full screen, which the window manager keeps
+        // for then; on `screen`, so that full screen is there.
+        setGeometry(normalDisplayGeometry(screen->availableGeometry()));
         create();
         windowHandle()->setScreen(screen);
     }
@@ -116,6 +119,10 @@ void DisplayWindow::setScrollTiming(int pauseMs, int pixelsPerSecond) {
 
 QString DisplayWindow::updatedText() const {
     return updatedLabel_->isHidden() ? QString() : updatedLabel_->text();
+}
+
+QRect DisplayWindow::updatedLabelGeometry() const {
+    return updatedLabel_->geometry();
 }
 
 QString DisplayWindow::boardPath() const {
@@ -209,7 +216,7 @@ void DisplayWindow::OnDrawn(int generation) {
     } else {
         updatedLabel_->hide();
     }
-    PlaceUpdatedLabel();
+    LayOut();
     emit updated();
 }
 
@@ -217,19 +224,30 @@ void DisplayWindow::ScaleToWidth() {
     view_->setZoomFactor(std::clamp(view_->width() / pageWidth, minZoom, maxZoom));
 }
 
-void DisplayWindow::PlaceUpdatedLabel() {
+void DisplayWindow::LayOut() {
     QFont font = updatedLabel_->font();
     font.setPixelSize(std::max(minLabelPixels, height() / labelHeightParts));
     updatedLabel_->setFont(font);
+    if (updatedLabel_->text().isEmpty())
+        updatedLabel_->setText(QStringLiteral("Updated 00:00")); // its size before the first
     updatedLabel_->adjustSize();
+    // A strip of its own below the page: over the page it hid the figures of the
+    // bottom rows whatever the page's scale.
+    const int strip = updatedLabel_->height() + 2 * labelMargin;
+    view_->setGeometry(0, 0, width(), std::max(0, height() - strip));
     updatedLabel_->move(width() - updatedLabel_->width() - labelMargin,
                         height() - updatedLabel_->height() - labelMargin);
-    updatedLabel_->raise();
+    ScaleToWidth();
 }
 
 void DisplayWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && isFullScreen()) {
-        showNormal();
+        // Back to a window the organiser can see whole and move: left at the
+        // screen's size, its title bar sat above the screen's top.
+        const QScreen* where = screen();
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (where)
+            setGeometry(normalDisplayGeometry(where->availableGeometry()));
         return;
     }
     if (event->key() == Qt::Key_F11 && !isFullScreen()) {
@@ -241,9 +259,7 @@ void DisplayWindow::keyPressEvent(QKeyEvent* event) {
 
 void DisplayWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    view_->setGeometry(rect());
-    ScaleToWidth();
-    PlaceUpdatedLabel();
+    LayOut();
 }
 
 } // namespace corvane::viewer

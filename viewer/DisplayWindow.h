@@ -33,6 +33,8 @@ public:
     QWebEngineView* view() const { return view_; }
     // "Updated 21:34": when the standings shown were published; empty before.
     QString updatedText() const;
+    // Where the "Updated" label is, in the window.
+    QRect updatedLabelGeometry() const;
     // The leader board shown, empty while none is published.
     QString boardPath() const;
 
@@ -53,7 +55,7 @@ private:
     void ReplaceInPlace();
     void ScaleToWidth();
     void WatchFolders();
-    void PlaceUpdatedLabel();
+    void LayOut();
 
     PublishedBoards boards_;
     QFileSystemWatcher watcher_;

@@ -6,6 +6,7 @@
 #include "viewer/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -20,6 +21,7 @@
 #include <QToolBar>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <algorithm>
 
 namespace corvane::viewer {
 namespace {
@@ -28,7 +30,24 @@ QSettings viewerSettings() {
     return QSettings(QStringLiteral("Corvane"), QStringLiteral("corvane-viewer"));
 }
 
-constexpr const char* placementKey = "placement";
+// One placement per working directory, under a digest of its path, so a viewer
+// of another directory neither takes this one's place nor hides it.
+constexpr const char* placementGroup = "placements";
+constexpr int placementKeyLength = 16;
+
+QString placementKey(const QString& workingDirectory) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(workingDirectory.toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(placementKeyLength));
+}
+
+// The working directory of a page: the folder above its tournament folder.
+QString workingDirectoryOf(const QString& page) {
+    QDir folder = QFileInfo(page).absoluteDir();
+    folder.cdUp();
+    return folder.absolutePath();
+}
 // The placement is saved this soon after the window was moved or resized, so it
 // is kept even when the viewer is ended from outside rather than closed.
 constexpr int savePlacementMs = 400;
@@ -81,7 +100,6 @@ ViewerWindow::ViewerWindow(QWidget* parent)
     savePlacement_.setSingleShot(true);
     savePlacement_.setInterval(savePlacementMs);
     connect(&savePlacement_, &QTimer::timeout, this, &ViewerWindow::SaveWindowPlacement);
-    RestoreWindowPlacement();
 }
 
 ViewerWindow::~ViewerWindow() {
@@ -92,7 +110,13 @@ ViewerWindow::~ViewerWindow() {
 
 void ViewerWindow::OpenPage(const QString& path) {
     requested_ = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    if (placementKey_.isEmpty())
+        RestoreWindowPlacement(placementKey(workingDirectoryOf(requested_.toLocalFile())));
     view_->load(requested_);
+}
+
+QString ViewerWindow::statusText() const {
+    return statusBar()->currentMessage();
 }
 
 void ViewerWindow::BuildToolBar() {
@@ -216,27 +240,56 @@ void ViewerWindow::OnPdfPrinted(const QString& file, bool ok) {
 
 void ViewerWindow::OnOpenInBrowser() {
     const QUrl url = requested_.isEmpty() ? view_->url() : requested_;
-    if (!prompts_.openExternally(url))
-        prompts_.showError(this,
-                           QString::fromLatin1(noBrowserText)
-                               .arg(url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile())
-                                                      : url.toString()));
+    const QString shown =
+        url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    if (!prompts_.openExternally(url)) {
+        prompts_.showError(this, QString::fromLatin1(noBrowserText).arg(shown));
+        return;
+    }
+    // Started is not shown: a browser may end at once (Chromium run as root
+    // does) and nothing says so, so the way by hand is given all the same.
+    statusBar()->showMessage(QString::fromLatin1(browserStartedText).arg(shown));
 }
 
-void ViewerWindow::RestoreWindowPlacement() {
-    const QVariant saved = viewerSettings().value(QString::fromLatin1(placementKey));
-    const std::optional<QRect> last =
-        saved.canConvert<QRect>() ? std::optional(saved.toRect()) : std::nullopt;
+void ViewerWindow::RestoreWindowPlacement(const QString& key) {
+    placementKey_ = key;
+    QSettings settings = viewerSettings();
+    settings.beginGroup(QString::fromLatin1(placementGroup));
+    std::optional<QRect> last;
+    QList<QRect> others;
+    for (const QString& other : settings.childKeys()) {
+        const QVariant saved = settings.value(other);
+        if (!saved.canConvert<QRect>())
+            continue;
+        if (other == key)
+            last = saved.toRect();
+        else
+            others << saved.toRect();
+    }
     const QScreen* screen = last ? QGuiApplication::screenAt(last->center()) : nullptr;
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (screen)
-        setGeometry(placeViewer(last, screen->availableGeometry()));
+    if (!screen)
+        return;
+    wantedSize_ = last && last->isValid() ? last->size() : defaultViewerSize;
+    wantedSize_.setWidth(std::max(wantedSize_.width(), defaultViewerSize.width()));
+    placed_ = placeViewer(last, screen->availableGeometry(), others);
+    setGeometry(placed_);
 }
 
 void ViewerWindow::SaveWindowPlacement() {
-    if (!isMinimized() && !isMaximized() && !isFullScreen())
-        viewerSettings().setValue(QString::fromLatin1(placementKey), geometry());
+    if (placementKey_.isEmpty() || isMinimized() || isMaximized() || isFullScreen())
+        return;
+    QSettings settings = viewerSettings();
+    settings.beginGroup(QString::fromLatin1(placementGroup));
+    settings.setValue(placementKey_, rememberedPlacement(geometry(), placed_, wantedSize_));
+}
+
+void ViewerWindow::showEvent(QShowEvent* event) {
+    // Shown before any page: placed as a viewer of no working directory.
+    if (placementKey_.isEmpty())
+        RestoreWindowPlacement(placementKey(QString()));
+    QMainWindow::showEvent(event);
 }
 
 void ViewerWindow::resizeEvent(QResizeEvent* event) {

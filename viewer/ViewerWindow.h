@@ -2,6 +2,7 @@
 // The results viewer's main window: the tournament's pages in a web view, with
 // Back, Reload, Print and "Open in Web Browser" in a toolbar.
 #include <QMainWindow>
+#include <QRect>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -40,6 +41,10 @@ inline constexpr const char* noBrowserText =
     "No web browser could be started to show %1.\n\nChoose a default web browser in your "
     "desktop's settings, or open the page from your file manager.";
 
+// Said once a browser was asked to show a page, since no browser says whether it did.
+inline constexpr const char* browserStartedText =
+    "A web browser was asked to show the page. If none opens, open %1 in your web browser.";
+
 inline constexpr const char* programName = "Corvane Tournament Software";
 // The caption while a page has no title of its own; a page's title goes before the
 // program's name.
@@ -56,6 +61,8 @@ public:
 
     QWebEngineView* view() const { return view_; }
     QAction* savePdfAction() const { return savePdf_; }
+    // What the status bar says at the moment.
+    QString statusText() const;
     void setPrompts(ViewerPrompts prompts) { prompts_ = std::move(prompts); }
     // The page last asked for, shown or missing.
     QUrl requestedUrl() const { return requested_; }
@@ -65,6 +72,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void OnMissingPage(const QUrl& url);
@@ -80,7 +88,7 @@ private:
     void OnOpenInBrowser();
     void BuildToolBar();
     void SaveWindowPlacement();
-    void RestoreWindowPlacement();
+    void RestoreWindowPlacement(const QString& key);
 
     QWebEngineProfile* profile_;
     ResultsPage* page_;
@@ -92,6 +100,9 @@ private:
     QString pdfFile_;
     std::unique_ptr<QPrinter> printer_;
     QTimer savePlacement_;
+    QString placementKey_; // empty until placed
+    QRect placed_;         // where it was placed, made to fit the screen
+    QSize wantedSize_;     // the size asked for before it was made to fit
     QUrl requested_;
     bool showingMissing_ = false;
 };

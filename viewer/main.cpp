@@ -1,4 +1,5 @@
 // corvane-viewer: shows a tournament's result pages as a browser renders them.
+#include "platform/ScreenIdentity.h"
 #include "platform/ViewerArguments.h"
 #include "res/icons/ApplicationIcon.h"
 #include "viewer/DisplayWindow.h"
@@ -97,17 +98,15 @@ int SaveTournamentPdf(const corvane::viewer::ViewerArguments& args) {
 }
 
 // --display: the projector display of a working directory, on the screen named
-// (the primary one when none is named or no screen has that name).
+// by its name and place, or by its name alone (the primary one when none is
+// named or no screen has that name).
 int ShowDisplay(const corvane::viewer::ViewerArguments& args) {
     corvane::viewer::DisplayWindow window(QString::fromStdString(args.page));
     if (args.exitAfterLoad) {
         QObject::connect(&window, &corvane::viewer::DisplayWindow::updated, &window,
                          [&window] { PrintPageAndExit(*window.view(), window.updatedText()); });
     }
-    QScreen* screen = nullptr;
-    for (QScreen* candidate : QGuiApplication::screens())
-        if (candidate->name() == QString::fromStdString(args.screen))
-            screen = candidate;
+    QScreen* screen = corvane::platform::findScreen(QString::fromStdString(args.screen));
     window.ShowOn(screen ? screen : QGuiApplication::primaryScreen());
     return QApplication::exec();
 }

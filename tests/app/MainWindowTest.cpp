@@ -4,9 +4,11 @@
 
 #include "TestServices.h"
 #include "app/MainDialog.h"
+#include "app/TournamentSummary.h"
 #include "history/ChangeHistory.h"
 #include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
+#include "platform/ScreenIdentity.h"
 #include "res/ids/Display.h"
 #include "res/ids/Rounds.h"
 #include "store/TournamentStore.h"
@@ -57,6 +59,10 @@ protected:
         return shown;
     }
     void trigger(int command) const { platform::command(*window, command)->trigger(); }
+    // The line beside the buttons.
+    std::string summary() const {
+        return window->findChild<QLabel*>("tournamentSummary")->text().toStdString();
+    }
     void click(int button) const { platform::control<QPushButton>(*window, button)->click(); }
 };
 
@@ -65,6 +71,7 @@ TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts
     std::filesystem::create_directories(dir.file("tournament.dat/in-the-way"));
     open();
     EXPECT_EQ(buttons(), "0000");
+    EXPECT_EQ(summary(), app::noTournamentText) << "what a newcomer does first";
     EXPECT_EQ(store().players().size(), 1u); // whatever Tournament0 holds is loaded
     ASSERT_EQ(services.messages.captions(), Captions{"Error"}) << "tournament.dat is unreadable";
     EXPECT_TRUE(shown()[0].text.contains("tournament.dat"));
@@ -77,6 +84,7 @@ TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts
     trigger(startNew);
     EXPECT_EQ(shown().size(), 2u);
     EXPECT_EQ(buttons(), "1111");
+    EXPECT_EQ(summary(), "Tournament1\n0 players, 0 teams, 0 games");
     EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 1\n");
 }
 
@@ -161,6 +169,14 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     }
     EXPECT_EQ(menus.front(), "Tournament") << "the first menu is the tournament's";
     EXPECT_TRUE(menus.contains("&Edit") && menus.contains("&Rounds") && menus.contains("&Export"));
+    // Every menu in sight, none behind an overflow arrow, and the whole caption.
+    const QMenuBar* bar = platform::templateMenuBar(*window);
+    for (QAction* menu : bar->actions()) {
+        const QRect place = bar->actionGeometry(menu);
+        EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place)) << menu->text().toStdString();
+    }
+    EXPECT_GT(window->width(), window->fontMetrics().horizontalAdvance(window->windowTitle()));
+    EXPECT_EQ(summary(), "Tournament1\n2 players, 1 team, 0 games");
     ASSERT_TRUE(about && about->text() == "&About Corvane Tournament Software...");
     about->trigger();
     QWidget* const w = window.get();
@@ -217,13 +233,29 @@ TEST_F(MainWindowTest, TheRoundsMenuOpensTheNextRoundAndScheduleWindowsOverTheMa
 TEST_F(MainWindowTest, TheViewMenuPutsTheWorkingDirectorysStandingsOnTheScreenRemembered) {
     current(1);
     open();
-    const std::string screen = QGuiApplication::primaryScreen()->name().toStdString();
+    // Told by name and place: two screens may share a name.
+    const std::string screen =
+        platform::screenIdentity(*QGuiApplication::primaryScreen()).toStdString();
     trigger(ids::display::projectorDisplayCommand);
     EXPECT_TRUE(services.dialogs.runs.empty()) << "one screen: nothing to choose";
     EXPECT_EQ(services.viewer.calls, Calls{"display " + dir.path() + " " + screen});
     EXPECT_EQ(QSettings("Corvane", "corvane").value("display/screen").toString().toStdString(),
               screen);
     EXPECT_TRUE(shown().empty());
+
+    // From Game Results too, where the organiser spends the tournament.
+    services.viewer.calls.clear();
+    services.dialogs.answer = [](QDialog& dialog) {
+        const auto key = QString::number(ids::display::projectorDisplayCommand);
+        QAction* display = dialog.findChild<QAction*>(key);
+        EXPECT_TRUE(display && display->shortcut() == QKeySequence(Qt::Key_F9));
+        if (display)
+            display->trigger();
+        return QDialog::Rejected;
+    };
+    click(id::enterGameResults);
+    EXPECT_EQ(services.viewer.calls, Calls{"display " + dir.path() + " " + screen});
+    services.dialogs.answer = nullptr;
 
     services.viewer.displayStarts = false;
     trigger(ids::display::projectorDisplayCommand);
@@ -239,6 +271,7 @@ TEST_F(MainWindowTest, TheEditMenuNamesItsStepsAndOpensHistoryAndRestore) {
     ASSERT_TRUE(platform::applyChange(
         window.get(),
         history::SaveGame{GameRecord{150, 120, 0, 0, "Ann & Bob", "Cy & Dee"}, std::nullopt}));
+    EXPECT_EQ(summary(), "Tournament1\n4 players, 2 teams, 1 game") << "counts follow a change";
     // Named and ready for Ctrl+Z without the menu ever being opened; the
     // names' "&" shown as such, not taken for a mnemonic.
     QMenu* edit = window->findChild<QMenu*>("editMenu");

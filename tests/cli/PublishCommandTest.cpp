@@ -64,6 +64,33 @@ TEST(PublishCommand, PublishesTheTournamentOfTheDirectoryAndFailsOnAPageItCannot
     EXPECT_NE(failed.find("Could not save " + folder + "AnnBob.html"), std::string::npos);
 }
 
+// A folder published without its images (an old one, or by the command line
+// alone) gets the program's own, while an image the organiser put there stays.
+TEST(PublishCommand, GivesTheFolderTheDefaultImagesItLacksAndKeepsTheOrganisersOwn) {
+    const std::string jpeg = "\xFF\xD8";
+    // What the folder holds before (empty: nothing) and what it holds after.
+    const std::tuple<const char*, const char*, bool, bool> cases[] = {
+        {"", "", true, true},
+        {"mine", "", false, true},
+        {"", "mine", true, false},
+        {"mine", "mine", false, false},
+    };
+    for (const auto& [title, back, newTitle, newBack] : cases) {
+        TempDir dir;
+        const std::string folder = writeSampleTournament(dir.path());
+        for (const auto& [name, bytes] : {std::pair{"title.jpg", title}, {"back.jpg", back}}) {
+            if (*bytes != '\0') {
+                writeBytes(folder + name, bytes);
+            }
+        }
+        ASSERT_TRUE(publish(dir, dir.path(), "").starts_with("0|"));
+        EXPECT_EQ(readBytes(folder + "title.jpg").starts_with(jpeg), newTitle) << title << back;
+        EXPECT_EQ(readBytes(folder + "back.jpg").starts_with(jpeg), newBack) << title << back;
+        EXPECT_EQ(readBytes(folder + "title.jpg") == "mine", !newTitle);
+        EXPECT_EQ(readBytes(folder + "back.jpg") == "mine", !newBack);
+    }
+}
+
 // Output cut short (a full disk, here /dev/full) is never taken for printed:
 // each command says so, naming standard output, and ends with status 1.
 TEST(PublishCommand, EveryCommandFailsAndSaysSoWhenStandardOutputCannotBeWritten) {

@@ -121,14 +121,19 @@ sleep 0.5
 keys s
 until_true '[ -f "$work/tournament.dat" ]' "no tournament.dat after Start New Tournament"
 shot 02-main-window-first-tournament
-# Dialog units are nearly square in the fonts here, so the width tells the
-# height of the 88 units the buttons take, and the rest is the menu bar.
-menubar=$((HEIGHT - 88 * WIDTH / 109))
-
-# The four buttons, 14 of every 20 dialog units down the window, are clicked.
+# The four buttons, 14 of every 20 dialog units down the 88 units below the menu
+# bar, are clicked counted from the window's bottom. The window is wider than its
+# template (its menus and the line beside the buttons), so the unit is taken from
+# the height, less a menu bar of about 25 pixels: a few pixels off there move a
+# click by less than a third of a button.
 press_button() { # index 0..3
     focus "$main"
-    click_at "$main" 500 $(( (7 + 7 + 20 * $1) * 1000 / 88 )) "$menubar"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    unit1000=$(( (HEIGHT - 25) * 1000 / 88 ))
+    xdotool mousemove --window "$main" $(( 50 * unit1000 / 1000 )) \
+        $(( HEIGHT - (88 - 7 - 7 - 20 * $1) * unit1000 / 1000 ))
+    xdotool click 1
+    sleep 0.5
 }
 
 press_button 0

@@ -4,9 +4,12 @@
 // offscreen platform activates every window shown.)
 #include "viewer/DisplayWindow.h"
 
+#include "viewer/WindowPlacement.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,9 +90,33 @@ TEST(DisplayWindowTest, FollowsEachPublishInPlaceWithoutTakingTheFocus) {
     EXPECT_EQ(display.boardPath(), next);
     EXPECT_TRUE(text(display.view()).contains("Eve & Fay"));
 
-    // Escape, once the display has been clicked, leaves full screen.
+    // Escape, once the display has been clicked, leaves full screen for a window
+    // that shows whole, not one the size of the screen.
     QTest::keyClick(&display, Qt::Key_Escape);
     EXPECT_FALSE(display.isFullScreen());
+    EXPECT_EQ(display.geometry(),
+              corvane::viewer::normalDisplayGeometry(display.screen()->availableGeometry()));
+}
+
+// The "Updated" corner sits beside the standings, never over their last rows,
+// whatever the screen's size and scale.
+TEST(DisplayWindowTest, TheUpdatedLabelNeverCoversTheStandings) {
+    QTemporaryDir dir;
+    publish(dir.filePath("Tournament1/tournament.html"),
+            "<table width=\"980\"><tr><td>Ann &amp; Bob</td><td>120</td></tr></table>");
+    DisplayWindow display(dir.path());
+    QSignalSpy updated(&display, &DisplayWindow::updated);
+    display.ShowOn(QGuiApplication::primaryScreen());
+    waitForUpdate(updated);
+    display.setWindowState(Qt::WindowNoState);
+    const QSize sizes[] = {{640, 400}, {1280, 800}, {1920, 1080}, {3840, 2160}, {800, 1280}};
+    for (const QSize& size : sizes) {
+        display.resize(size);
+        const QRect label = display.updatedLabelGeometry();
+        EXPECT_FALSE(label.intersects(display.view()->geometry())) << size.width();
+        EXPECT_TRUE(display.rect().contains(label)) << size.width();
+        EXPECT_EQ(display.view()->width(), size.width());
+    }
 }
 
 TEST(DisplayWindowTest, ScrollsDownThroughTallStandingsAndStartsAgainAtTheTop) {

@@ -97,37 +97,90 @@ TEST(ViewerWindowTest, SavesTheTournamentOfThePageShownAsOnePdf) {
     EXPECT_TRUE(errors[0].startsWith("Could not save " + chosen)) << errors[0].toStdString();
 }
 
-TEST(ViewerWindowTest, OpensWhereTheLastOneWasKeptOnTheScreen) {
+TEST(ViewerWindowTest, OpensWhereTheLastOneOfItsDirectoryWasKeptOnTheScreen) {
+    using corvane::viewer::placeViewer;
+    QTemporaryDir dir;
+    const QString clubA = dir.filePath("a/Tournament1/tournament.html");
+    const QString clubB = dir.filePath("b/Tournament1/tournament.html");
+    const QRect lastA(100, 120, 1100, 500);
     {
         corvane::viewer::ViewerWindow last;
+        last.OpenPage(clubA);
         last.show();
-        last.setGeometry(100, 120, 700, 500);
+        last.setGeometry(lastA);
         last.close();
     }
-    corvane::viewer::ViewerWindow next;
-    next.show();
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(next.geometry(), corvane::viewer::placeViewer(QRect(100, 120, 700, 500), available));
+    corvane::viewer::ViewerWindow nextA;
+    nextA.OpenPage(clubA);
+    nextA.show();
+    EXPECT_EQ(nextA.geometry(), placeViewer(lastA, available));
+    // Another directory's first viewer opens where it can be seen beside it.
+    corvane::viewer::ViewerWindow firstB;
+    firstB.OpenPage(clubB);
+    firstB.show();
+    EXPECT_EQ(firstB.geometry(), placeViewer(std::nullopt, available, {nextA.geometry()}));
+    EXPECT_NE(firstB.geometry().topLeft(), nextA.geometry().topLeft());
 }
 
 TEST(ViewerWindowTest, PlacementKeepsTheWindowOnTheScreen) {
     using corvane::viewer::placeViewer;
     const QRect screen(0, 0, 1280, 800);
     const int top = corvane::viewer::titleBarAllowance;
-    const std::tuple<std::optional<QRect>, QRect, QRect> cases[] = {
+    const QList<QRect> none;
+    const std::tuple<std::optional<QRect>, QRect, QList<QRect>, QRect> cases[] = {
         // The first viewer: the whole table, centred, its title bar on the screen.
-        {std::nullopt, screen, QRect(110, 0, 1060, 768).translated(0, top)},
-        {std::nullopt, QRect(0, 0, 1000, 600), QRect(0, top, 1000, 568)},
+        {std::nullopt, screen, none, QRect(110, 0, 1060, 768).translated(0, top)},
+        {std::nullopt, QRect(0, 0, 1000, 600), none, QRect(0, top, 1000, 568)},
         // Where the last one was, when it still fits.
-        {QRect(40, 60, 900, 600), screen, QRect(40, 60, 900, 600)},
+        {QRect(40, 60, 1100, 600), screen, none, QRect(40, 60, 1100, 600)},
         // Hanging off the bottom right: moved back in; too big: made smaller.
-        {QRect(900, 500, 900, 600), screen, QRect(380, 200, 900, 600)},
-        {QRect(-50, -50, 2000, 1500), screen, QRect(0, top, 1280, 800 - top)},
+        {QRect(900, 500, 1100, 600), screen, none, QRect(180, 200, 1100, 600)},
+        {QRect(-50, -50, 2000, 1500), screen, none, QRect(0, top, 1280, 800 - top)},
         // On a second screen to the right.
-        {QRect(1400, 100, 800, 600), QRect(1280, 0, 1920, 1080), QRect(1400, 100, 800, 600)},
+        {QRect(1400, 100, 1100, 600), QRect(1280, 0, 1920, 1080), none,
+         QRect(1400, 100, 1100, 600)},
+        // Narrower than the table (left so by a scaled-down screen): widened where it fits.
+        {QRect(40, 60, 640, 368), screen, none, QRect(40, 60, 1060, 368)},
+        {QRect(0, 32, 640, 368), QRect(0, 0, 640, 400), none, QRect(0, 32, 640, 368)},
+        // Another directory's viewer at the same place: moved off it, down and right.
+        {QRect(40, 60, 1100, 600), screen, {QRect(40, 60, 900, 500)}, QRect(72, 92, 1100, 600)},
+        {QRect(40, 60, 1100, 600),
+         screen,
+         {QRect(72, 92, 1, 1), QRect(40, 60, 1, 1)},
+         QRect(104, 124, 1100, 600)},
+        {std::nullopt, screen, {QRect(110, top, 1, 1)}, QRect(0, top, 1060, 768)},
     };
-    for (const auto& [saved, available, placed] : cases)
-        EXPECT_EQ(placeViewer(saved, available), placed) << placed.x() << "," << placed.y();
+    for (const auto& [saved, available, others, placed] : cases)
+        EXPECT_EQ(placeViewer(saved, available, others), placed) << placed.x() << "," << placed.y();
+}
+
+// A size forced by the screen is not the organiser's: the size asked for is kept
+// until the organiser resizes the window.
+TEST(ViewerWindowTest, ASizeMadeToFitTheScreenIsNotRemembered) {
+    using corvane::viewer::rememberedPlacement;
+    const QRect placed(0, 32, 640, 368);
+    const QSize wanted(1060, 860);
+    const std::tuple<QRect, QRect, QSize, QRect> cases[] = {
+        {placed, placed, wanted, QRect(0, 32, 1060, 860)},
+        {placed.translated(10, 0), placed, wanted, QRect(10, 32, 1060, 860)},
+        {QRect(0, 32, 600, 300), placed, wanted, QRect(0, 32, 600, 300)},
+        {placed, placed, placed.size(), placed},
+    };
+    for (const auto& [current, at, asked, remembered] : cases)
+        EXPECT_EQ(rememberedPlacement(current, at, asked), remembered) << current.width();
+}
+
+// Out of full screen the projector display is a window that shows whole.
+TEST(ViewerWindowTest, TheDisplayOutOfFullScreenIsAWindowOnTheScreen) {
+    using corvane::viewer::normalDisplayGeometry;
+    const int top = corvane::viewer::titleBarAllowance;
+    const std::pair<QRect, QRect> cases[] = {
+        {QRect(0, 0, 1920, 1080), QRect(320, top + 175, 1280, 698)},
+        {QRect(1920, 0, 1280, 800), QRect(1920 + 213, top + 128, 853, 512)},
+    };
+    for (const auto& [available, normal] : cases)
+        EXPECT_EQ(normalDisplayGeometry(available), normal) << available.x();
 }
 
 // "Open in Web Browser" without a browser says so; "Print" into a PDF file writes
@@ -162,6 +215,13 @@ TEST(ViewerWindowTest, ABrowserThatCannotStartIsSaidAndPrintingToAFileStaysSmall
     action("Open in Web Browser")->trigger();
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(board))) << errors[0].toStdString();
+    // Started, the browser may still end at once: the way by hand is said, without a box.
+    prompts.openExternally = [](const QUrl&) { return true; };
+    window.setPrompts(prompts);
+    action("Open in Web Browser")->trigger();
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(window.statusText().contains(QDir::toNativeSeparators(board)))
+        << window.statusText().toStdString();
 
     action("Print")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return action("Print")->isEnabled(); }, 120000));
