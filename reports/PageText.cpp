@@ -103,12 +103,12 @@ void appendNumber(std::string& out, std::int64_t value) {
 }
 
 void appendOneDecimal(std::string& out, double value) {
-    // Room for the widest double "%.1f" can print (309 digits, sign, ".0").
+    // As "%.1f" prints it (both round the exact value), without printf's cost.
+    // Room for the widest double (309 digits, sign, ".0").
     char buffer[320];
-    const int length = std::snprintf(buffer, sizeof buffer, "%.1f", value);
-    if (length > 0) {
-        out.append(buffer, static_cast<std::size_t>(length));
-    }
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    out.append(buffer, result.ptr);
 }
 
 } // namespace corvane
