@@ -1,6 +1,7 @@
 #include "store/Backups.h"
 
 #include "store/AtomicFile.h"
+#include "store/FileSystem.h"
 #include "store/RegularFile.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@
 #include <filesystem>
 #include <map>
 #include <system_error>
-#include <unistd.h>
 
 namespace corvane {
 
@@ -36,7 +36,7 @@ std::string momentNow() {
     const auto seconds = static_cast<std::time_t>(now / perSecond);
     const auto micro = now % perSecond;
     std::tm utc{};
-    ::gmtime_r(&seconds, &utc);
+    os::utcTime(seconds, utc);
     char text[40];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H-%M-%S", &utc);
     char fraction[16];
@@ -46,7 +46,7 @@ std::string momentNow() {
 
 // The file and moment of a backup's name; empty for any other name.
 BackupVersion parse(const fs::path& path) {
-    const std::string name = path.filename().string();
+    const std::string name = os::utf8Of(path.filename());
     if (name.size() <= momentLength + momentSeparator.size()) {
         return {};
     }
@@ -55,14 +55,14 @@ BackupVersion parse(const fs::path& path) {
         name.back() != 'Z') {
         return {};
     }
-    return {name.substr(0, split - momentSeparator.size()), name.substr(split), path.string()};
+    return {name.substr(0, split - momentSeparator.size()), name.substr(split), os::utf8Of(path)};
 }
 
 // Keeps the newest `backupsKeptPerFile` versions of `file`, and the newest of
 // each day before them.
 void dropOldVersions(const fs::path& folder, const std::string& file) {
     std::vector<BackupVersion> versions;
-    for (const BackupVersion& version : listBackups(folder.parent_path().string())) {
+    for (const BackupVersion& version : listBackups(os::utf8Of(folder.parent_path()))) {
         if (version.file == file) {
             versions.push_back(version);
         }
@@ -77,7 +77,7 @@ void dropOldVersions(const fs::path& folder, const std::string& file) {
     for (std::size_t i = 0; i + backupsKeptPerFile < versions.size(); ++i) {
         if (newestOfDay[versions[i].moment.substr(0, dayLength)] != i) {
             std::error_code ignored;
-            fs::remove(versions[i].path, ignored);
+            fs::remove(os::pathOf(versions[i].path), ignored);
         }
     }
 }
@@ -85,30 +85,31 @@ void dropOldVersions(const fs::path& folder, const std::string& file) {
 } // namespace
 
 SaveResult keepPreviousVersion(const std::string& path, std::string* kept) {
-    const fs::path file(path);
+    const fs::path file = os::pathOf(path);
     std::error_code error;
     if (!fs::is_regular_file(file, error)) {
         return SaveResult::success(); // nothing yet to keep
     }
     const fs::path folder = file.parent_path() / backupsFolderName;
     fs::create_directory(folder, error);
-    const fs::path version =
-        folder / (file.filename().string() + std::string(momentSeparator) + momentNow());
+    const std::string fileName = os::utf8Of(file.filename());
+    const std::string version =
+        os::utf8Of(folder / os::pathOf(fileName + std::string(momentSeparator) + momentNow()));
     // A link costs no copying; a file system without links (FAT) gets a copy.
-    if (::link(path.c_str(), version.c_str()) != 0) {
+    if (os::linkFile(path, version) != 0) {
         std::string bytes;
         const ReadResult read = readRegularFile(path, bytes, maxBackupBytes);
         if (read.refused()) {
-            return SaveResult::failure(version.string(), read.reason());
+            return SaveResult::failure(version, read.reason());
         }
-        if (SaveResult copied = writeFileAtomically(version.string(), bytes); !copied.ok()) {
+        if (SaveResult copied = writeFileAtomically(version, bytes); !copied.ok()) {
             return copied;
         }
     }
     if (kept != nullptr) {
-        *kept = version.string();
+        *kept = version;
     }
-    dropOldVersions(folder, file.filename().string());
+    dropOldVersions(folder, fileName);
     return SaveResult::success();
 }
 
@@ -116,7 +117,7 @@ std::vector<BackupVersion> listBackups(const std::string& tournamentFolder) {
     std::vector<BackupVersion> versions;
     std::error_code error;
     for (const auto& entry :
-         fs::directory_iterator(fs::path(tournamentFolder) / backupsFolderName, error)) {
+         fs::directory_iterator(os::pathOf(tournamentFolder) / backupsFolderName, error)) {
         if (BackupVersion version = parse(entry.path()); !version.file.empty()) {
             versions.push_back(std::move(version));
         }
@@ -136,9 +137,9 @@ std::string localMoment(std::string_view moment) {
     }
     utc.tm_year -= 1900;
     utc.tm_mon -= 1;
-    const std::time_t seconds = ::timegm(&utc);
+    const std::time_t seconds = os::fromUtcTime(utc);
     std::tm local{};
-    ::localtime_r(&seconds, &local);
+    os::localTime(seconds, local);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     return text;
