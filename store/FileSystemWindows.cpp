@@ -2,16 +2,11 @@
 // UTF-16 and given to the wide ("W") functions, so a name outside the ANSI code
 // page ("Турнир Jörg" on a Western machine) is the name on the disk.
 #include "store/FileSystem.h"
+#include "store/WindowsHeaders.h"
 
 #include <algorithm>
 #include <chrono>
 #include <thread>
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
 
 namespace corvane::os {
 namespace {

@@ -10,10 +10,18 @@ namespace corvane::testing {
 // Every file in `folder` by name, with its bytes.
 inline std::map<std::string, std::string> readPages(const std::string& folder) {
     std::map<std::string, std::string> all;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
+    for (const auto& entry : std::filesystem::directory_iterator(os::pathOf(folder)))
         if (entry.is_regular_file())
-            all[entry.path().filename().string()] = readBytes(entry.path());
+            all[os::utf8Of(entry.path().filename())] = readBytes(entry.path());
     return all;
+}
+
+// A page of "\n" line breaks as the system's text file holds it (CR LF on Windows).
+inline std::string systemText(const std::string& page) {
+    std::string text;
+    for (const char c : page)
+        text += c == '\n' ? std::string(os::textLineEnd()) : std::string(1, c);
+    return text;
 }
 
 class Reports : public StoreTestBase {
@@ -21,7 +29,10 @@ protected:
     std::map<std::string, std::string> pages() const { return readPages(store.tournamentPath()); }
     // The pages expected of a test's tournament, kept as files beside the tests.
     static std::map<std::string, std::string> golden(const std::string& name) {
-        return readPages(CORVANE_GOLDEN_DIR "/" + name);
+        std::map<std::string, std::string> pages = readPages(CORVANE_GOLDEN_DIR "/" + name);
+        for (auto& [file, page] : pages)
+            page = systemText(page);
+        return pages;
     }
 };
 
