@@ -4,6 +4,8 @@
 #include "store/TextLines.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace corvane::history {
@@ -98,13 +100,18 @@ std::string localTimeNow() {
     std::tm local{};
     os::localTime(now, local);
     char text[40];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
-    // %z gives +0100; ISO 8601's extended form is +01:00.
-    std::string time = text;
-    if (time.size() >= 5) {
-        time.insert(time.size() - 2, ":");
-    }
-    return time;
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    // The offset from UTC is the local time taken as UTC, less now: strftime's
+    // %z would do, but names the zone on Windows ("W. Europe Standard Time").
+    constexpr long long secondsPerMinute = 60;
+    constexpr long long minutesPerHour = 60;
+    std::tm localAsUtc = local;
+    const long long minutes =
+        static_cast<long long>(std::difftime(os::fromUtcTime(localAsUtc), now)) / secondsPerMinute;
+    char offset[48];
+    std::snprintf(offset, sizeof offset, "%c%02lld:%02lld", minutes < 0 ? '-' : '+',
+                  std::llabs(minutes) / minutesPerHour, std::llabs(minutes) % minutesPerHour);
+    return std::string(text) + offset;
 }
 
 std::string formatLine(const JournalLine& line) {

@@ -2,6 +2,7 @@
 
 #include "store/Backups.h"
 #include "store/FileFormat.h"
+#include "store/FileSystem.h"
 #include "store/RegularFile.h"
 #include "store/TextLines.h"
 
@@ -26,14 +27,20 @@ std::size_t countRecords(const std::string& path, std::string_view key) {
     return count;
 }
 
-// Paths are kept relative to the tournament folder, so a moved folder keeps them.
+// Paths are kept relative to the tournament folder, so a moved folder keeps them,
+// and with '/' between folders, so a journal written on Windows reads elsewhere.
 std::string relative(const TournamentStore& store, const std::string& path) {
-    return path.empty() ? std::string()
-                        : fs::path(path).lexically_relative(store.tournamentPath()).string();
+    if (path.empty()) {
+        return std::string();
+    }
+    const std::u8string inFolder =
+        os::pathOf(path).lexically_relative(os::pathOf(store.tournamentPath())).generic_u8string();
+    return std::string(inFolder.begin(), inFolder.end());
 }
 
 std::string absolute(const TournamentStore& store, const std::string& path) {
-    return path.empty() ? std::string() : (fs::path(store.tournamentPath()) / path).string();
+    return path.empty() ? std::string()
+                        : os::utf8Of(os::pathOf(store.tournamentPath()) / os::pathOf(path));
 }
 
 // Writes the three files held at `sources` (empty: no file, written empty).
@@ -89,7 +96,7 @@ StepResult restoreVersion(TournamentStore& store, const TournamentVersion& versi
     std::array<std::string, 3> kept;
     std::array<std::string, 3> sources = version.files;
     for (std::string& source : sources) {
-        if (!fs::exists(source)) {
+        if (!fs::exists(os::pathOf(source))) {
             source.clear();
         }
     }

@@ -2,6 +2,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/FileFormat.h"
+#include "store/FileSystem.h"
 #include "store/RegularFile.h"
 
 #include <cstdint>
@@ -19,11 +20,11 @@ constexpr std::int64_t maxImageBytes = std::int64_t{64} << 20;
 
 SaveResult createTournamentFolder(const std::string& folderPath) {
     std::error_code error;
-    fs::create_directory(fs::path(folderPath), error);
+    fs::create_directory(os::pathOf(folderPath), error);
     if (error) {
         return SaveResult::failure(folderPath, error.message());
     }
-    if (!fs::is_directory(fs::path(folderPath), error)) {
+    if (!fs::is_directory(os::pathOf(folderPath), error)) {
         return SaveResult::failure(folderPath, "a file of that name is in the way");
     }
     return SaveResult::success();
@@ -33,16 +34,16 @@ void copyPageImages(const std::string& workingDirectory, const std::string& fold
                     const std::string& defaultImagesFolder) {
     for (const char* name : {"title.jpg", "back.jpg"}) {
         std::error_code error;
-        fs::path source = fs::path(workingDirectory) / name;
+        fs::path source = os::pathOf(workingDirectory) / name;
         if (!fs::is_regular_file(source, error) && !defaultImagesFolder.empty()) {
-            source = fs::path(defaultImagesFolder) / name;
+            source = os::pathOf(defaultImagesFolder) / name;
         }
         // Written in place of whatever is there, a link included: a link in the
         // folder must never lead the copy to a file elsewhere on the disk.
         std::string bytes;
-        const ReadResult read = readRegularFile(source.string(), bytes, maxImageBytes);
+        const ReadResult read = readRegularFile(os::utf8Of(source), bytes, maxImageBytes);
         if (!read.refused() && read.stamp().exists) {
-            (void)writeFileAtomically((fs::path(folderPath) / name).string(), bytes);
+            (void)writeFileAtomically(os::utf8Of(os::pathOf(folderPath) / name), bytes);
         }
     }
 }
@@ -67,7 +68,7 @@ SaveResult startNextTournament(TournamentStore& store, const std::string& defaul
         store.workingDirectory + "/" + fileformat::tournamentFolderName(next);
 
     std::error_code error;
-    const bool existed = fs::exists(fs::path(folderPath), error);
+    const bool existed = fs::exists(os::pathOf(folderPath), error);
     if (SaveResult folder = createTournamentFolder(folderPath); !folder.ok()) {
         return folder;
     }
@@ -75,7 +76,7 @@ SaveResult startNextTournament(TournamentStore& store, const std::string& defaul
     if (SaveResult number = store.writeTournamentNumber(); !number.ok()) {
         store.tournamentNumber = previous;
         if (!existed) {
-            fs::remove(fs::path(folderPath), error); // only an empty folder goes
+            fs::remove(os::pathOf(folderPath), error); // only an empty folder goes
         }
         return number;
     }

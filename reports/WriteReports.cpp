@@ -6,6 +6,7 @@
 #include "reports/Standings.h"
 #include "reports/TeamPage.h"
 #include "store/AtomicFile.h"
+#include "store/FileSystem.h"
 
 #include <filesystem>
 #include <unordered_set>
@@ -66,7 +67,7 @@ ReportOutcome writeReports(TournamentStore& store) {
     for (const std::string& old : store.publishedPages) {
         if (!current.contains(old)) {
             std::error_code ignored;
-            std::filesystem::remove(store.filePath(old), ignored);
+            std::filesystem::remove(os::pathOf(store.filePath(old)), ignored);
         }
     }
     store.publishedPages = pageNames;
