@@ -2,6 +2,7 @@
 // The store fixture, with the pages of its tournament folder and the expected ones.
 #include "StoreFixture.h"
 #include "reports/WriteReports.h"
+#include "store/FileSystem.h"
 
 #include <map>
 
@@ -10,9 +11,9 @@ namespace corvane::testing {
 // Every file in `folder` by name, with its bytes.
 inline std::map<std::string, std::string> readPages(const std::string& folder) {
     std::map<std::string, std::string> all;
-    for (const auto& entry : std::filesystem::directory_iterator(os::pathOf(folder)))
+    for (const auto& entry : std::filesystem::directory_iterator(utf8Path(folder)))
         if (entry.is_regular_file())
-            all[os::utf8Of(entry.path().filename())] = readBytes(entry.path());
+            all[utf8Text(entry.path().filename())] = readBytes(entry.path());
     return all;
 }
 

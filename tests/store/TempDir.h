@@ -1,6 +1,6 @@
 #pragma once
 // A temporary folder of its own for each test, removed with everything in it.
-#include "store/FileSystem.h"
+#include "Utf8Path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -20,16 +20,16 @@ public:
         for (int attempt = 0; attempt < attempts && path_.empty(); ++attempt) {
             const std::filesystem::path folder = temp / ("corvane-" + std::to_string(seed()));
             if (std::filesystem::create_directory(folder))
-                path_ = os::utf8Of(folder);
+                path_ = utf8Text(folder);
         }
         if (path_.empty())
             throw std::runtime_error("no temporary folder could be made");
     }
     ~TempDir() {
         std::error_code ignored; // a test may have left the folder read-only
-        std::filesystem::permissions(os::pathOf(path_), std::filesystem::perms::owner_all,
+        std::filesystem::permissions(utf8Path(path_), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(os::pathOf(path_), ignored);
+        std::filesystem::remove_all(utf8Path(path_), ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -41,7 +41,7 @@ public:
     std::size_t entryCount(const std::string& sub = "") const {
         std::size_t count = 0;
         for (const auto& entry :
-             std::filesystem::directory_iterator(os::pathOf(sub.empty() ? path_ : file(sub))))
+             std::filesystem::directory_iterator(utf8Path(sub.empty() ? path_ : file(sub))))
             count += entry.path().filename() != "backups";
         return count;
     }
@@ -51,7 +51,7 @@ private:
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(os::pathOf(path), std::ios::binary) << bytes;
+    std::ofstream(utf8Path(path), std::ios::binary) << bytes;
 }
 
 inline std::string readBytes(const std::filesystem::path& path) {
@@ -60,7 +60,7 @@ inline std::string readBytes(const std::filesystem::path& path) {
 }
 
 inline std::string readBytes(const std::string& path) {
-    return readBytes(os::pathOf(path));
+    return readBytes(utf8Path(path));
 }
 
 } // namespace corvane::testing

@@ -1,5 +1,6 @@
 // The tests' system on Windows.
 #include "TestSystem.h"
+#include "Utf8Path.h"
 #include "store/FileSystem.h"
 #include "store/WindowsHeaders.h"
 
@@ -10,11 +11,11 @@ namespace corvane::testing {
 namespace {
 
 std::wstring wide(const std::string& utf8) {
-    return os::pathOf(utf8).wstring();
+    return utf8Path(utf8).wstring();
 }
 
 std::string contentsOf(const std::string& path) {
-    std::ifstream in(os::pathOf(path), std::ios::binary);
+    std::ifstream in(utf8Path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 

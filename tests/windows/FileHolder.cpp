@@ -1,9 +1,10 @@
 // Holds a file open as a browser or an editor does, letting others read it but
 // not replace or delete it:  file_holder FILE SIGNALS MODE
 // It says it holds the file by a file "holding" in the folder SIGNALS, then
-// lets go when a file "release" appears there (MODE "until-released"), or a
-// moment after the file's writer has made its temporary file beside it (MODE
-// "until-replaced"), so that the writer's first attempt meets the file held.
+// lets go when a file "release" appears there, or (MODE "until-replaced") a
+// moment after the file's writer has made its temporary file beside it, so
+// that the writer's first attempt meets the file held. A test that went
+// wrong cannot keep it waiting for ever: it ends after a while on its own.
 #include "store/WindowsHeaders.h"
 
 #include <chrono>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr std::chrono::milliseconds lookAgain{5};
 constexpr std::chrono::milliseconds lateRelease{200};
+constexpr std::chrono::minutes giveUp{5};
 
 // A writer's temporary file of `file`: ".<name>.tmp..." in the same folder.
 bool temporaryBeside(const fs::path& file) {
@@ -45,8 +47,9 @@ int main() {
     if (held == INVALID_HANDLE_VALUE)
         return 1;
     std::ofstream(signals / "holding").close();
-    for (;;) {
-        if (mode == L"until-released" && fs::exists(signals / "release"))
+    const auto end = std::chrono::steady_clock::now() + giveUp;
+    while (std::chrono::steady_clock::now() < end) {
+        if (fs::exists(signals / "release"))
             break;
         if (mode == L"until-replaced" && temporaryBeside(file)) {
             std::this_thread::sleep_for(lateRelease);

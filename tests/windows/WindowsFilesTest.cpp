@@ -5,6 +5,7 @@
 // folder named "Турнир Jörg".
 #include "StoreFixture.h"
 #include "TestSystem.h"
+#include "Utf8Path.h"
 #include "history/Journal.h"
 #include "reports/WriteReports.h"
 #include "store/AtomicFile.h"
@@ -12,10 +13,8 @@
 #include "store/WindowsHeaders.h"
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <regex>
-#include <thread>
 
 namespace corvane::testing {
 namespace {
@@ -29,20 +28,21 @@ const std::string beyondAnsi = "Турнир Jörg";
 class Holder {
 public:
     Holder(const std::string& file, const std::string& signals, const std::wstring& mode)
-        : signals_(os::pathOf(signals)) {
+        : signals_(utf8Path(signals)) {
         fs::create_directories(signals_);
-        std::wstring command = L"\"" + os::pathOf(CORVANE_FILE_HOLDER).wstring() + L"\" \"" +
-                               os::pathOf(file).wstring() + L"\" \"" + signals_.wstring() + L"\" " +
+        std::wstring command = L"\"" + utf8Path(CORVANE_FILE_HOLDER).wstring() + L"\" \"" +
+                               utf8Path(file).wstring() + L"\" \"" + signals_.wstring() + L"\" " +
                                mode;
         STARTUPINFOW start{};
         start.cb = sizeof start;
         if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
                               nullptr, nullptr, &start, &process_))
             return;
-        constexpr auto startTime = std::chrono::seconds(60);
-        const auto until = std::chrono::steady_clock::now() + startTime;
-        while (!fs::exists(signals_ / "holding") && std::chrono::steady_clock::now() < until)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        // Until it holds the file, or has ended without.
+        constexpr DWORD lookAgainMs = 10;
+        while (!fs::exists(signals_ / "holding") &&
+               ::WaitForSingleObject(process_.hProcess, lookAgainMs) == WAIT_TIMEOUT) {
+        }
     }
     ~Holder() {
         std::ofstream(signals_ / "release").close();
@@ -64,7 +64,7 @@ private:
 
 // A store on the tournament folder Tournament1 of `working`, made if missing.
 std::unique_ptr<TournamentStore> storeIn(const std::string& working) {
-    fs::create_directories(os::pathOf(working + "/Tournament1"));
+    fs::create_directories(utf8Path(working + "/Tournament1"));
     auto store = std::make_unique<TournamentStore>();
     store->workingDirectory = working;
     store->tournamentFolder = "Tournament1";
@@ -88,8 +88,8 @@ std::unique_ptr<TournamentStore> publishedTournament(const std::string& working)
 // The names in `folder`, sorted, one a line.
 std::string namesIn(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(os::pathOf(folder)))
-        names.push_back(os::utf8Of(entry.path().filename()));
+    for (const auto& entry : fs::directory_iterator(utf8Path(folder)))
+        names.push_back(utf8Text(entry.path().filename()));
     std::sort(names.begin(), names.end());
     std::string out;
     for (const std::string& name : names)
@@ -112,8 +112,8 @@ std::string publishWhileHeld(const TempDir& dir, const std::wstring& mode) {
     }
     std::string out = std::to_string(outcome.written.size()) + " written\n";
     for (const SaveResult& failure : outcome.failures)
-        out += "failed " + os::utf8Of(os::pathOf(failure.file()).filename()) + ": " +
-               failure.reason() + "\n";
+        out += "failed " + utf8Text(utf8Path(failure.file()).filename()) + ": " + failure.reason() +
+               "\n";
     out += readBytes(page) == before ? "page as before\n" : "page new\n";
     return out + namesIn(store->tournamentPath());
 }
@@ -129,7 +129,7 @@ std::string cliFrom(const TempDir& dir, const std::vector<std::string>& argument
 
 // The working directory as the programs started there see it.
 std::string seenFrom(const TempDir& dir) {
-    return os::utf8Of(os::pathOf(dir.file(beyondAnsi)).make_preferred());
+    return utf8Text(utf8Path(dir.file(beyondAnsi)).make_preferred());
 }
 
 struct Case {
@@ -167,6 +167,24 @@ TEST(WindowsFiles, WhatOnlyWindowsDoesToFilesIsMet) {
          always("2 written\nfailed ZoëJörg.html: another program has it open (a browser, an "
                 "editor or a virus scanner); close it there and try again\npage as before\n" +
                 pages)},
+        {"pages are the system's text files, every line ended by CR LF",
+         [](const TempDir& dir) {
+             const auto store = publishedTournament(dir.path());
+             const std::string page = readBytes(store->filePath("tournament.html"));
+             const auto count = [&](std::string_view what) {
+                 std::size_t n = 0;
+                 for (std::size_t at = page.find(what); at != std::string::npos;
+                      at = page.find(what, at + what.size()))
+                     ++n;
+                 return n;
+             };
+             const std::size_t lines = count("\n"), crLf = count("\r\n"), cr = count("\r");
+             return lines > 0 && crLf == lines && cr == lines
+                        ? std::string("CR LF only")
+                        : std::to_string(lines) + " lines, " + std::to_string(crLf) +
+                              " ended by CR LF, " + std::to_string(cr) + " CR";
+         },
+         always("CR LF only")},
         {"games.txt with CR LF and Windows-1252 letters read and written back",
          [](const TempDir& dir) {
              const auto store = storeIn(dir.path());
@@ -188,15 +206,15 @@ TEST(WindowsFiles, WhatOnlyWindowsDoesToFilesIsMet) {
                 "José & Zoë 120")},
         {"a path written with backslashes only",
          [](const TempDir& dir) {
-             std::string folder = dir.file("Jörg");
+             std::string folder = dir.file("club");
              std::replace(folder.begin(), folder.end(), '/', '\\');
-             fs::create_directory(os::pathOf(folder));
+             fs::create_directory(utf8Path(folder));
              for (const char* contents : {"PLAYER Ann\n", "PLAYER Bob\n"})
                  EXPECT_TRUE(writeFileAtomically(folder + "\\players.txt", contents).ok());
              EXPECT_TRUE(keepPreviousVersion(folder + "\\players.txt").ok());
              return namesIn(dir.path()) + namesIn(folder) + readBytes(folder + "\\players.txt");
          },
-         always("Jörg\nbackups\nplayers.txt\nPLAYER Bob\n")},
+         always("club\nbackups\nplayers.txt\nPLAYER Bob\n")},
         {"a file replaced behind the program's back, its size and time kept",
          [](const TempDir& dir) {
              const auto store = storeIn(dir.path());
@@ -205,16 +223,16 @@ TEST(WindowsFiles, WhatOnlyWindowsDoesToFilesIsMet) {
              EXPECT_FALSE(store->loadAll().refused());
              writeBytes(dir.file("other"), "PLAYER Bob\n");
              FILETIME written{};
-             const HANDLE old = ::CreateFileW(os::pathOf(path).c_str(), GENERIC_READ, 0, nullptr,
+             const HANDLE old = ::CreateFileW(utf8Path(path).c_str(), GENERIC_READ, 0, nullptr,
                                               OPEN_EXISTING, 0, nullptr);
              ::GetFileTime(old, nullptr, nullptr, &written);
              ::CloseHandle(old);
              const HANDLE other =
-                 ::CreateFileW(os::pathOf(dir.file("other")).c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                 ::CreateFileW(utf8Path(dir.file("other")).c_str(), FILE_WRITE_ATTRIBUTES, 0,
                                nullptr, OPEN_EXISTING, 0, nullptr);
              ::SetFileTime(other, nullptr, nullptr, &written);
              ::CloseHandle(other);
-             ::MoveFileExW(os::pathOf(dir.file("other")).c_str(), os::pathOf(path).c_str(),
+             ::MoveFileExW(utf8Path(dir.file("other")).c_str(), utf8Path(path).c_str(),
                            MOVEFILE_REPLACE_EXISTING);
              store->addPlayer("Cy");
              const SaveResult saved = store->writePlayers();
