@@ -1,9 +1,10 @@
 // corvane-publish: the name scripts called before corvane-cli publish existed.
+#include "cli/ProgramStart.h"
 #include "cli/PublishCommand.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> arguments = corvane::startProgram(argc, argv);
     return corvane::runPublish(arguments, std::cout, std::cerr);
 }

@@ -1,5 +1,6 @@
 #include "cli/TournamentArgument.h"
 
+#include "store/FileSystem.h"
 #include "store/TournamentStore.h"
 
 #include <CLI/CLI.hpp>
@@ -17,8 +18,11 @@ std::optional<std::string> workingDirectory(const TournamentArgument& argument,
                                             const CliOutput& output) {
     if (argument.given != nullptr && argument.given->count() > 0) {
         // "club/" names the same directory as "club"; paths printed show it once.
+        // "C:\" stays as it is: "C:" would be the current folder of drive C.
         std::string directory = argument.directory;
-        while (directory.size() > 1 && directory.back() == '/') {
+        while (directory.size() > 1 &&
+               os::pathSeparators.find(directory.back()) != std::string_view::npos &&
+               directory[directory.size() - 2] != ':') {
             directory.pop_back();
         }
         return directory;
@@ -30,7 +34,7 @@ std::optional<std::string> workingDirectory(const TournamentArgument& argument,
                    << "\n";
         return std::nullopt;
     }
-    return current.string();
+    return os::utf8Of(current);
 }
 
 } // namespace

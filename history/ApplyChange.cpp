@@ -4,6 +4,7 @@
 #include "history/ChangeHistory.h"
 #include "history/Restore.h"
 #include "history/Transaction.h"
+#include "store/FileSystem.h"
 
 #include <filesystem>
 
@@ -95,11 +96,12 @@ std::array<std::string, 3> keptFiles(const TournamentStore& store, const KeptVer
     if (kept.folder.empty()) {
         return files;
     }
-    const std::filesystem::path folder(kept.folder);
+    const std::filesystem::path folder = os::pathOf(kept.folder);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const auto path = folder / TournamentStore::dataFileNames[i];
-        if (std::filesystem::exists(std::filesystem::symlink_status(path))) {
-            files[i] = path.lexically_relative(store.tournamentPath()).string();
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+            files[i] = relativeToFolder(store, os::utf8Of(path));
         }
     }
     return files;

@@ -1,12 +1,13 @@
 #include "history/Journal.h"
 
-#include <cerrno>
+#include "store/FileSystem.h"
+
+#include <algorithm>
 #include <charconv>
-#include <cstring>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace corvane::history {
 
@@ -81,19 +82,22 @@ bool unescape(std::string_view field, std::string& out) {
     return true;
 }
 
+// The journal is never reached through a link.
+bool isLink(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_symlink(std::filesystem::symlink_status(os::pathOf(path), error));
+}
+
 constexpr const char* notPlainFile =
     "it is not a plain file (a link, a folder or a pipe stands in its place), so the change "
     "was made but not journaled. Move it away and the program starts a new journal";
 
 // Writes all of `text`, or says why not.
-int writeAll(int fd, std::string_view text) {
+int writeAll(os::FileHandle fd, std::string_view text) {
     while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
+        const std::int64_t n = os::writeSome(fd, text);
         if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
+            return os::lastError();
         }
         text.remove_prefix(static_cast<std::size_t>(n));
     }
@@ -105,15 +109,20 @@ int writeAll(int fd, std::string_view text) {
 std::string localTimeNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    ::localtime_r(&now, &local);
+    os::localTime(now, local);
     char text[40];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
-    // %z gives +0100; ISO 8601's extended form is +01:00.
-    std::string time = text;
-    if (time.size() >= 5) {
-        time.insert(time.size() - 2, ":");
-    }
-    return time;
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    // The offset from UTC is the local time taken as UTC, less now: strftime's
+    // %z would do, but names the zone on Windows ("W. Europe Standard Time").
+    constexpr long long secondsPerMinute = 60;
+    constexpr long long minutesPerHour = 60;
+    std::tm localAsUtc = local;
+    const long long minutes =
+        static_cast<long long>(std::difftime(os::fromUtcTime(localAsUtc), now)) / secondsPerMinute;
+    char offset[48];
+    std::snprintf(offset, sizeof offset, "%c%02lld:%02lld", minutes < 0 ? '-' : '+',
+                  std::llabs(minutes) / minutesPerHour, std::llabs(minutes) % minutesPerHour);
+    return std::string(text) + offset;
 }
 
 std::string formatLine(const JournalLine& line) {
@@ -169,32 +178,34 @@ bool parseLine(std::string_view text, JournalLine& line) {
 
 SaveResult appendLine(const std::string& path, const JournalLine& line) {
     // Never through a link, and never waiting on a pipe in the journal's place.
-    const int fd = ::open(path.c_str(),
-                          O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
-    if (fd < 0) {
-        return SaveResult::failure(path, errno == ELOOP ? notPlainFile : std::strerror(errno));
+    if (isLink(path)) {
+        return SaveResult::failure(path, notPlainFile);
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    const os::FileHandle fd = os::openForAppending(path);
+    if (fd == os::noFile) {
+        return SaveResult::failure(path, os::errorText(os::lastError()));
+    }
+    os::FileInfo info;
+    if (!os::infoOf(fd, info) || info.kind != os::FileKind::regular) {
+        (void)os::closeFile(fd);
         return SaveResult::failure(path, notPlainFile);
     }
     std::string text;
     // A line torn by a crash is ended first, so it costs only itself.
     char last = '\n';
-    if (info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') {
+    if (info.stamp.size > 0 && os::readAt(fd, &last, 1, info.stamp.size - 1) == 1 && last != '\n') {
         text += '\n';
     }
     text += formatLine(line);
     text += '\n';
     int error = writeAll(fd, text);
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
+    if (error == 0) {
+        error = os::syncFile(fd);
     }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
+    if (const int closed = os::closeFile(fd); closed != 0 && error == 0) {
+        error = closed;
     }
-    return error == 0 ? SaveResult::success() : SaveResult::failure(path, std::strerror(error));
+    return error == 0 ? SaveResult::success() : SaveResult::failure(path, os::errorText(error));
 }
 
 std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damaged) {
@@ -208,19 +219,21 @@ std::vector<JournalLine> readJournal(const std::string& path, std::size_t& damag
 std::vector<JournalLine> JournalReader::newLines(const std::string& path, bool& restarted) {
     constexpr std::size_t tailBytes = 64;
     std::vector<JournalLine> lines;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
-    struct stat info {};
-    const bool regular = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    const auto device = static_cast<std::uint64_t>(info.st_dev);
-    const auto inode = static_cast<std::uint64_t>(info.st_ino);
-    const std::int64_t size = regular ? static_cast<std::int64_t>(info.st_size) : 0;
+    const os::FileHandle fd = isLink(path) ? os::noFile : os::openForReading(path);
+    os::FileInfo info;
+    const bool regular =
+        fd != os::noFile && os::infoOf(fd, info) && info.kind == os::FileKind::regular;
+    const std::uint64_t device = info.stamp.device;
+    const std::uint64_t inode = info.stamp.inode;
+    const std::int64_t size = regular ? info.stamp.size : 0;
     // Appended to since the last read: the same file, no shorter, the same end.
     std::string tail(tail_.size(), '\0');
-    const bool appended =
-        regular && path == path_ && device == device_ && inode == inode_ && size >= consumed_ &&
-        ::pread(fd, tail.data(), tail.size(), consumed_ - static_cast<std::int64_t>(tail.size())) ==
-            static_cast<ssize_t>(tail.size()) &&
-        tail == tail_;
+    const bool appended = regular && path == path_ && device == device_ && inode == inode_ &&
+                          size >= consumed_ &&
+                          os::readAt(fd, tail.data(), tail.size(),
+                                     consumed_ - static_cast<std::int64_t>(tail.size())) ==
+                              static_cast<std::int64_t>(tail.size()) &&
+                          tail == tail_;
     // More than the tail that is ever read: taken from its end, whole lines only.
     restarted = !appended || size - consumed_ > maxJournalRead;
     bool startsInLine = false;
@@ -233,10 +246,10 @@ std::vector<JournalLine> JournalReader::newLines(const std::string& path, bool& 
         consumed_ = std::max<std::int64_t>(size - maxJournalRead, 0);
     }
     std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(size - consumed_, 0)), '\0');
-    const ssize_t read =
-        regular && !bytes.empty() ? ::pread(fd, bytes.data(), bytes.size(), consumed_) : 0;
-    if (fd >= 0) {
-        ::close(fd);
+    const std::int64_t read =
+        regular && !bytes.empty() ? os::readAt(fd, bytes.data(), bytes.size(), consumed_) : 0;
+    if (fd != os::noFile) {
+        (void)os::closeFile(fd);
     }
     bytes.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
     const std::size_t whole = bytes.rfind('\n');

@@ -1,6 +1,7 @@
 #include "history/Restore.h"
 
 #include "store/Backups.h"
+#include "store/FileSystem.h"
 #include "store/RegularFile.h"
 #include "store/TextLines.h"
 
@@ -19,9 +20,9 @@ constexpr std::int64_t maxRestoreBytes = maxTextFileBytes;
 // read, one cut off in the middle of a line, a game of a team it does not hold.
 void checkVersion(TournamentVersion& version) {
     TournamentStore scratch;
-    const fs::path folder(version.folder);
-    scratch.workingDirectory = folder.parent_path().string();
-    scratch.tournamentFolder = folder.filename().string();
+    const fs::path folder = os::pathOf(version.folder);
+    scratch.workingDirectory = os::utf8Of(folder.parent_path());
+    scratch.tournamentFolder = os::utf8Of(folder.filename());
     for (ReadResult (TournamentStore::*reader)() :
          {&TournamentStore::readPlayers, &TournamentStore::readTeams,
           &TournamentStore::readGames}) {
@@ -51,10 +52,6 @@ void checkVersion(TournamentVersion& version) {
     version.counts = {scratch.players().size(), scratch.teams().size(), scratch.games().size()};
 }
 
-std::string relative(const TournamentStore& store, const fs::path& path) {
-    return path.lexically_relative(store.tournamentPath()).string();
-}
-
 // The version folder all of `files` lie in, when they are a version's own files.
 std::optional<fs::path> versionFolderOf(const TournamentStore& store,
                                         const std::array<std::string, 3>& files) {
@@ -63,7 +60,7 @@ std::optional<fs::path> versionFolderOf(const TournamentStore& store,
         if (files[i].empty()) {
             continue;
         }
-        const fs::path path = fs::path(store.tournamentPath()) / files[i];
+        const fs::path path = os::pathOf(absoluteInFolder(store, files[i]));
         if (path.filename() != TournamentStore::dataFileNames[i] ||
             (folder && *folder != path.parent_path())) {
             return std::nullopt;
@@ -74,6 +71,16 @@ std::optional<fs::path> versionFolderOf(const TournamentStore& store,
 }
 
 } // namespace
+
+std::string relativeToFolder(const TournamentStore& store, const std::string& path) {
+    const std::u8string inFolder =
+        os::pathOf(path).lexically_relative(os::pathOf(store.tournamentPath())).generic_u8string();
+    return std::string(inFolder.begin(), inFolder.end());
+}
+
+std::string absoluteInFolder(const TournamentStore& store, const std::string& path) {
+    return os::utf8Of(os::pathOf(store.tournamentPath()) / os::pathOf(path));
+}
 
 std::vector<TournamentVersion> listVersions(const TournamentStore& store, std::size_t most) {
     const std::vector<KeptVersion> kept = listKeptVersions(store.tournamentPath());
@@ -93,10 +100,10 @@ std::array<std::size_t, 3> currentCounts(const TournamentStore& store) {
 RestoreFiles restoreOf(const TournamentStore& store, const TournamentVersion& version) {
     RestoreFiles change{version.when, {}};
     for (std::size_t i = 0; i < change.files.size(); ++i) {
-        const fs::path path = fs::path(version.folder) / TournamentStore::dataFileNames[i];
+        const fs::path path = os::pathOf(version.folder) / TournamentStore::dataFileNames[i];
         std::error_code error;
         if (fs::exists(fs::symlink_status(path, error))) {
-            change.files[i] = relative(store, path);
+            change.files[i] = relativeToFolder(store, os::utf8Of(path));
         }
     }
     return change;
@@ -104,18 +111,17 @@ RestoreFiles restoreOf(const TournamentStore& store, const TournamentVersion& ve
 
 SaveResult stageRestore(TournamentStore& store, const RestoreFiles& change) {
     if (const auto folder = versionFolderOf(store, change.files)) {
-        TournamentVersion version{{}, change.when, folder->string(), {}, {}};
+        TournamentVersion version{{}, change.when, os::utf8Of(*folder), {}, {}};
         checkVersion(version);
         if (!version.damage.empty()) {
-            return SaveResult::failure(folder->string(),
+            return SaveResult::failure(os::utf8Of(*folder),
                                        "this version is damaged: " + version.damage);
         }
     }
     for (std::size_t i = 0; i < change.files.size(); ++i) {
         std::string contents;
         if (!change.files[i].empty()) {
-            const std::string source =
-                (fs::path(store.tournamentPath()) / change.files[i]).string();
+            const std::string source = absoluteInFolder(store, change.files[i]);
             const ReadResult read = readRegularFile(source, contents, maxRestoreBytes);
             if (read.refused() || !read.stamp().exists) {
                 return SaveResult::failure(source, read.refused() ? read.reason()

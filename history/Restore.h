@@ -22,6 +22,12 @@ struct TournamentVersion {
     std::string damage;                  // why it cannot be restored; empty: it reads cleanly
 };
 
+// Paths of the backups are kept relative to the tournament folder, so a moved
+// folder keeps them, and with '/' between folders, so a journal written on
+// Windows reads elsewhere.
+std::string relativeToFolder(const TournamentStore& store, const std::string& path);
+std::string absoluteInFolder(const TournamentStore& store, const std::string& path);
+
 // The versions the backups hold, newest first, at most `most` of them.
 std::vector<TournamentVersion> listVersions(const TournamentStore& store, std::size_t most);
 

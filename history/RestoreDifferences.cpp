@@ -1,6 +1,7 @@
 #include "history/RestoreDifferences.h"
 
 #include "history/JournalText.h"
+#include "store/FileSystem.h"
 
 #include <filesystem>
 #include <unordered_map>
@@ -69,9 +70,9 @@ std::vector<std::string> restoreDifferences(const TournamentStore& now,
                                             const TournamentVersion& version,
                                             std::size_t mostNamed) {
     TournamentStore then;
-    const std::filesystem::path folder(version.folder);
-    then.workingDirectory = folder.parent_path().string();
-    then.tournamentFolder = folder.filename().string();
+    const std::filesystem::path folder = os::pathOf(version.folder);
+    then.workingDirectory = os::utf8Of(folder.parent_path());
+    then.tournamentFolder = os::utf8Of(folder.filename());
     (void)then.readPlayers();
     (void)then.readTeams();
     (void)then.readGames();

@@ -2,6 +2,7 @@
 
 #include "history/ChangeHistory.h"
 #include "store/AtomicFile.h"
+#include "store/FileSystem.h"
 #include "store/RegularFile.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ void reach(CommitStep step) {
 }
 
 std::string fileNameOf(const std::string& path) {
-    return fs::path(path).filename().string();
+    return os::utf8Of(os::pathOf(path).filename());
 }
 
 bool isDataFileName(std::string_view name) {
@@ -41,12 +42,13 @@ bool isDataFileName(std::string_view name) {
 SaveResult putInPlace(const std::string& path) {
     const std::string staged = TournamentStore::stagedPath(path);
     std::error_code error;
-    const fs::file_status old = fs::status(path, error);
+    const fs::file_status old = fs::status(os::pathOf(path), error);
     if (!error && fs::is_regular_file(old)) {
-        fs::permissions(staged, old.permissions(), error);
+        fs::permissions(os::pathOf(staged), old.permissions(), error);
     }
-    fs::rename(staged, path, error);
-    return error ? SaveResult::failure(path, error.message()) : SaveResult::success();
+    // Tried again for a while where another program holds the file open.
+    const int failed = os::replaceFile(staged, path);
+    return failed != 0 ? SaveResult::failure(path, os::errorText(failed)) : SaveResult::success();
 }
 
 std::string intentText(const std::vector<std::string>& staged, const JournalLine& line) {
@@ -108,7 +110,7 @@ void setCommitHook(CommitHook installed) {
 void discardStaged(const std::vector<std::string>& staged) {
     for (const std::string& path : staged) {
         std::error_code ignored;
-        fs::remove(TournamentStore::stagedPath(path), ignored);
+        fs::remove(os::pathOf(TournamentStore::stagedPath(path)), ignored);
     }
 }
 
@@ -142,7 +144,7 @@ CommitResult commitStaged(TournamentStore& store, const std::vector<std::string>
     result.journaled = appendLine(journalPath(store), line);
     reach(CommitStep::journaled);
     std::error_code ignored;
-    fs::remove(intentPath, ignored);
+    fs::remove(os::pathOf(intentPath), ignored);
     reach(CommitStep::finished);
     return result;
 }
@@ -162,7 +164,9 @@ void finishInterruptedChange(const TournamentStore& store) {
     if (const std::optional<Intent> intent = parseIntent(text)) {
         for (const std::string& name : intent->files) {
             const std::string path = store.filePath(name);
-            if (fs::exists(fs::symlink_status(TournamentStore::stagedPath(path)))) {
+            std::error_code error;
+            if (fs::exists(
+                    fs::symlink_status(os::pathOf(TournamentStore::stagedPath(path)), error))) {
                 (void)putInPlace(path);
             }
         }
@@ -173,7 +177,7 @@ void finishInterruptedChange(const TournamentStore& store) {
     }
     discardStaged(leftovers);
     std::error_code ignored;
-    fs::remove(intentPath, ignored);
+    fs::remove(os::pathOf(intentPath), ignored);
 }
 
 } // namespace corvane::history

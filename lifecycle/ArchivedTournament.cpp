@@ -1,6 +1,7 @@
 #include "lifecycle/ArchivedTournament.h"
 
 #include "history/Transaction.h"
+#include "store/FileSystem.h"
 
 #include <filesystem>
 #include <optional>
@@ -40,7 +41,7 @@ std::optional<std::string> folderBelow(const fs::path& root, const fs::path& fil
             return std::nullopt;
         }
     }
-    return fileParts[rootParts.size()].string();
+    return os::utf8Of(fileParts[rootParts.size()]);
 }
 
 bool isFolderName(const std::string& name) {
@@ -55,12 +56,13 @@ ArchivedFolder archivedFolderOf(const std::string& workingDirectory,
     ArchivedFolder out;
     std::optional<std::string> name;
     if (!chosenFile.empty() && !workingDirectory.empty()) {
-        name = folderBelow(workingDirectory, chosenFile);
+        name = folderBelow(os::pathOf(workingDirectory), os::pathOf(chosenFile));
         if (!name) {
             // The same places reached through symbolic links.
             std::error_code error;
-            const fs::path root = fs::weakly_canonical(workingDirectory, error);
-            const fs::path file = error ? fs::path() : fs::weakly_canonical(chosenFile, error);
+            const fs::path root = fs::weakly_canonical(os::pathOf(workingDirectory), error);
+            const fs::path file =
+                error ? fs::path() : fs::weakly_canonical(os::pathOf(chosenFile), error);
             if (!error) {
                 name = folderBelow(root, file);
             }
@@ -68,7 +70,7 @@ ArchivedFolder archivedFolderOf(const std::string& workingDirectory,
     }
     std::error_code error;
     if (name && isFolderName(*name) &&
-        fs::is_directory(fs::path(workingDirectory) / *name, error)) {
+        fs::is_directory(os::pathOf(workingDirectory) / os::pathOf(*name), error)) {
         out.name = *name;
     } else {
         out.error = "The chosen file does not lie in a tournament folder of " + workingDirectory +

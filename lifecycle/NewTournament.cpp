@@ -1,6 +1,8 @@
 #include "lifecycle/NewTournament.h"
 
 #include "store/FileFormat.h"
+#include "store/FileSystem.h"
+#include "store/RegularFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -12,11 +14,11 @@ namespace fs = std::filesystem;
 
 SaveResult createTournamentFolder(const std::string& folderPath) {
     std::error_code error;
-    fs::create_directory(fs::path(folderPath), error);
+    fs::create_directory(os::pathOf(folderPath), error);
     if (error) {
         return SaveResult::failure(folderPath, error.message());
     }
-    if (!fs::is_directory(fs::path(folderPath), error)) {
+    if (!fs::is_directory(os::pathOf(folderPath), error)) {
         return SaveResult::failure(folderPath, "a file of that name is in the way");
     }
     return SaveResult::success();
@@ -42,7 +44,7 @@ SaveResult startNextTournament(TournamentStore& store, const std::string& defaul
         store.workingDirectory + "/" + fileformat::tournamentFolderName(next);
 
     std::error_code error;
-    const bool existed = fs::exists(fs::path(folderPath), error);
+    const bool existed = fs::exists(os::pathOf(folderPath), error);
     if (SaveResult folder = createTournamentFolder(folderPath); !folder.ok()) {
         return folder;
     }
@@ -50,7 +52,7 @@ SaveResult startNextTournament(TournamentStore& store, const std::string& defaul
     if (SaveResult number = store.writeTournamentNumber(); !number.ok()) {
         store.tournamentNumber = previous;
         if (!existed) {
-            fs::remove(fs::path(folderPath), error); // only an empty folder goes
+            fs::remove(os::pathOf(folderPath), error); // only an empty folder goes
         }
         return number;
     }

@@ -1,6 +1,7 @@
 #include "reports/PageFile.h"
 
 #include "store/AtomicFile.h"
+#include "store/FileSystem.h"
 #include "store/RegularFile.h"
 
 namespace corvane {
@@ -33,19 +34,20 @@ SaveResult replacePage(const std::string& path, std::string_view contents) {
 }
 
 SaveResult replaceTextPage(const std::string& path, const std::string& page) {
-#ifdef _WIN32
+    const std::string_view lineEnd = os::textLineEnd();
+    if (lineEnd == "\n") {
+        return replacePage(path, page);
+    }
     std::string bytes;
     bytes.reserve(page.size() + page.size() / 16);
     for (const char c : page) {
         if (c == '\n') {
-            bytes += '\r';
+            bytes += lineEnd;
+        } else {
+            bytes += c;
         }
-        bytes += c;
     }
     return replacePage(path, bytes);
-#else
-    return replacePage(path, page);
-#endif
 }
 
 } // namespace corvane

@@ -1,6 +1,7 @@
 #include "reports/PublishedBoards.h"
 
 #include "reports/PageNames.h"
+#include "store/FileSystem.h"
 
 #include <filesystem>
 
@@ -36,13 +37,13 @@ std::map<std::string, FileStamp> PublishedBoards::scan() {
     folders_.assign(1, workingDirectory_);
     std::error_code ec;
     // A folder that cannot be read (a share gone away) shows no boards until it is back.
-    for (fs::directory_iterator it(workingDirectory_, ec), end; !ec && it != end;
+    for (fs::directory_iterator it(os::pathOf(workingDirectory_), ec), end; !ec && it != end;
          it.increment(ec)) {
         std::error_code typeError;
         if (!it->is_directory(typeError))
             continue;
-        folders_.push_back(it->path().string());
-        const std::string board = (it->path() / leaderBoardFileName).string();
+        folders_.push_back(os::utf8Of(it->path()));
+        const std::string board = os::utf8Of(it->path() / leaderBoardFileName);
         const FileStamp stamp = stampOf(board);
         if (stamp.exists)
             boards.emplace(board, stamp);

@@ -6,6 +6,7 @@
 #include "reports/Standings.h"
 #include "reports/TeamPage.h"
 #include "store/AtomicFile.h"
+#include "store/FileSystem.h"
 #include "store/NameCompare.h"
 #include "store/RegularFile.h"
 
@@ -126,7 +127,7 @@ ReportOutcome publishPages(TournamentStore& store, const std::span<const std::st
     for (const std::string& old : readPublishedPages(store)) {
         if (!current.contains(old)) {
             std::error_code ignored;
-            std::filesystem::remove(store.filePath(old), ignored);
+            std::filesystem::remove(os::pathOf(store.filePath(old)), ignored);
         }
     }
     notePublishedPages(store, pageNames);

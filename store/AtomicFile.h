@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file replacement that never leaves a truncated file behind.
+#include "store/FileSystem.h"
 #include "store/SaveResult.h"
 
 #include <string>
@@ -35,7 +36,7 @@ private:
     std::string path_;
     std::string tempPath_;
     Durability durability_;
-    int fd_ = -1;
+    os::FileHandle fd_ = os::noFile;
     int error_ = 0;
 };
 

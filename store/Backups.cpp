@@ -1,6 +1,7 @@
 #include "store/Backups.h"
 
 #include "store/AtomicFile.h"
+#include "store/FileSystem.h"
 #include "store/RegularFile.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ std::string momentNow() {
     const auto seconds = static_cast<std::time_t>(now / perSecond);
     const auto micro = now % perSecond;
     std::tm utc{};
-    ::gmtime_r(&seconds, &utc);
+    os::utcTime(seconds, utc);
     char text[40];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H-%M-%S", &utc);
     char fraction[16];
@@ -56,7 +57,7 @@ std::string versionName(std::uint64_t sequence, const std::string& moment) {
 
 // The version a folder's name stands for; nothing for any other name.
 std::optional<KeptVersion> parseVersion(const fs::path& path) {
-    const std::string name = path.filename().string();
+    const std::string name = os::utf8Of(path.filename());
     if (name.size() != sequenceDigits + 1 + momentLength || name[sequenceDigits] != '-' ||
         name.back() != 'Z') {
         return std::nullopt;
@@ -68,7 +69,7 @@ std::optional<KeptVersion> parseVersion(const fs::path& path) {
         }
         sequence = sequence * 10 + static_cast<std::uint64_t>(name[i] - '0');
     }
-    return KeptVersion{sequence, name.substr(sequenceDigits + 1), path.string()};
+    return KeptVersion{sequence, name.substr(sequenceDigits + 1), os::utf8Of(path)};
 }
 
 // A link costs no copying; a file system without links (FAT) gets a copy.
@@ -79,11 +80,11 @@ SaveResult keepFile(const fs::path& file, const fs::path& version) {
         return SaveResult::success();
     }
     std::string bytes;
-    const ReadResult read = readRegularFile(file.string(), bytes, maxBackupBytes);
+    const ReadResult read = readRegularFile(os::utf8Of(file), bytes, maxBackupBytes);
     if (read.refused()) {
-        return SaveResult::failure(version.string(), read.reason());
+        return SaveResult::failure(os::utf8Of(version), read.reason());
     }
-    return writeFileAtomically(version.string(), bytes);
+    return writeFileAtomically(os::utf8Of(version), bytes);
 }
 
 // Keeps the newest `versionsKept` versions, and the newest of each day before them.
@@ -98,7 +99,7 @@ void dropOldVersions(const std::vector<KeptVersion>& versions) {
     for (std::size_t i = 0; i + versionsKept < versions.size(); ++i) {
         if (newestOfDay[versions[i].moment.substr(0, dayLength)] != i) {
             std::error_code ignored;
-            fs::remove_all(versions[i].folder, ignored);
+            fs::remove_all(os::pathOf(versions[i].folder), ignored);
         }
     }
 }
@@ -109,11 +110,11 @@ SaveResult backupsFolder(const fs::path& folder) {
     const fs::file_status status = fs::symlink_status(folder, error);
     if (status.type() == fs::file_type::not_found) {
         fs::create_directory(folder, error);
-        return error ? SaveResult::failure(folder.string(), error.message())
+        return error ? SaveResult::failure(os::utf8Of(folder), error.message())
                      : SaveResult::success();
     }
     if (status.type() != fs::file_type::directory) {
-        return SaveResult::failure(folder.string(),
+        return SaveResult::failure(os::utf8Of(folder),
                                    "it is not a plain folder (a link or a file stands in its "
                                    "place), so no earlier versions are kept. Move it away and "
                                    "the program makes a new one");
@@ -125,7 +126,7 @@ SaveResult backupsFolder(const fs::path& folder) {
 
 SaveResult keepVersion(const std::string& tournamentFolder,
                        std::span<const std::string_view> fileNames, KeptVersion* kept) {
-    const fs::path folder = fs::path(tournamentFolder) / backupsFolderName;
+    const fs::path folder = os::pathOf(tournamentFolder) / backupsFolderName;
     if (SaveResult made = backupsFolder(folder); !made.ok()) {
         return made;
     }
@@ -138,10 +139,10 @@ SaveResult keepVersion(const std::string& tournamentFolder,
     std::error_code error;
     fs::remove_all(building, error);
     if (!fs::create_directory(building, error)) {
-        return SaveResult::failure(building.string(), error.message());
+        return SaveResult::failure(os::utf8Of(building), error.message());
     }
     for (std::string_view name : fileNames) {
-        const fs::path file = fs::path(tournamentFolder) / name;
+        const fs::path file = os::pathOf(tournamentFolder) / name;
         if (!fs::is_regular_file(fs::symlink_status(file, error))) {
             continue;
         }
@@ -154,9 +155,9 @@ SaveResult keepVersion(const std::string& tournamentFolder,
     fs::rename(building, version, error);
     if (error) {
         fs::remove_all(building, error);
-        return SaveResult::failure(version.string(), error.message());
+        return SaveResult::failure(os::utf8Of(version), error.message());
     }
-    versions.push_back({sequence, moment, version.string()});
+    versions.push_back({sequence, moment, os::utf8Of(version)});
     if (kept != nullptr) {
         *kept = versions.back();
     }
@@ -166,7 +167,7 @@ SaveResult keepVersion(const std::string& tournamentFolder,
 
 std::vector<KeptVersion> listKeptVersions(const std::string& tournamentFolder) {
     std::vector<KeptVersion> versions;
-    const fs::path folder = fs::path(tournamentFolder) / backupsFolderName;
+    const fs::path folder = os::pathOf(tournamentFolder) / backupsFolderName;
     std::error_code error;
     if (fs::symlink_status(folder, error).type() != fs::file_type::directory) {
         return versions;
@@ -190,9 +191,9 @@ std::string localMoment(std::string_view moment) {
     }
     utc.tm_year -= 1900;
     utc.tm_mon -= 1;
-    const std::time_t seconds = ::timegm(&utc);
+    const std::time_t seconds = os::fromUtcTime(utc);
     std::tm local{};
-    ::localtime_r(&seconds, &local);
+    os::localTime(seconds, local);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     return text;

@@ -1,45 +1,37 @@
 // corvane-publish and corvane-cli run as child processes on tournaments in a
 // temporary directory.
 #include "SampleTournament.h"
+#include "TestSystem.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace corvane::testing {
 namespace {
 
 // Exit status, standard output and standard error of `program` run with `arguments`
-// (already quoted) from the folder `from`, standard output going to `out`
-// (a file of `dir` when empty).
+// from the folder `from`.
 std::string run(const TempDir& dir, const std::string& program, const std::string& from,
-                const std::string& arguments, std::string out = {}) {
-    const bool captured = out.empty();
-    if (captured) {
-        out = dir.file("out");
-    }
-    const std::string command = "cd '" + from + "' && '" + program + "' " + arguments + " >'" +
-                                out + "' 2>'" + dir.file("err") + "'";
-    const int status = std::system(command.c_str());
-    return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "|" +
-           (captured ? readBytes(out) : std::string()) + "|" + readBytes(dir.file("err"));
+                const std::vector<std::string>& arguments) {
+    const ProgramRun ran = runProgram(program, arguments, from, dir.path());
+    return std::to_string(ran.status) + "|" + ran.out + "|" + ran.err;
 }
 
-std::string publish(const TempDir& dir, const std::string& from, const std::string& arguments) {
+std::string publish(const TempDir& dir, const std::string& from,
+                    const std::vector<std::string>& arguments) {
     return run(dir, CORVANE_PUBLISH_PATH, from, arguments);
 }
 
 TEST(PublishCommand, UsageAndNoTournament) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("club"));
-    EXPECT_EQ(publish(dir, dir.path(), "--version"), "0|corvane-publish " CORVANE_VERSION "\n|");
+    EXPECT_EQ(publish(dir, dir.path(), {"--version"}), "0|corvane-publish " CORVANE_VERSION "\n|");
     // Arguments, how the result starts, and what it holds.
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"--help", "0|Usage: corvane-publish", ""},
-        {"--bogus", "2||", "Usage: corvane-publish"},
-        {"-x", "2||", "Usage: corvane-publish"},
-        {"one two", "2||", "Usage: corvane-publish"},
-        {"club", "1||", "no tournament"}};
+    const std::tuple<std::vector<std::string>, const char*, const char*> cases[] = {
+        {{"--help"}, "0|Usage: corvane-publish", ""},
+        {{"--bogus"}, "2||", "Usage: corvane-publish"},
+        {{"-x"}, "2||", "Usage: corvane-publish"},
+        {{"one", "two"}, "2||", "Usage: corvane-publish"},
+        {{"club"}, "1||", "no tournament"}};
     for (const auto& [arguments, start, part] : cases) {
         const std::string result = publish(dir, dir.path(), arguments);
         EXPECT_TRUE(result.starts_with(start) && result.find(part) != std::string::npos) << result;
@@ -51,14 +43,14 @@ TEST(PublishCommand, PublishesTheTournamentOfTheDirectoryAndFailsOnAPageItCannot
     TempDir dir;
     const std::string folder = writeSampleTournament(dir.path());
     const std::string pages = samplePages(folder);
-    EXPECT_EQ(publish(dir, "/", "'" + dir.path() + "/'"), "0|" + pages + "|");
-    EXPECT_EQ(publish(dir, dir.path(), ""), "0|" + pages + "|") << "the current directory";
-    EXPECT_EQ(run(dir, CORVANE_CLI_PATH, dir.path(), "publish"), "0|" + pages + "|")
+    EXPECT_EQ(publish(dir, "/", {dir.path() + "/"}), "0|" + pages + "|");
+    EXPECT_EQ(publish(dir, dir.path(), {}), "0|" + pages + "|") << "the current directory";
+    EXPECT_EQ(run(dir, CORVANE_CLI_PATH, dir.path(), {"publish"}), "0|" + pages + "|")
         << "the current directory, through corvane-cli";
 
     std::filesystem::remove(folder + "AnnBob.html");
     std::filesystem::create_directory(folder + "AnnBob.html");
-    const std::string failed = publish(dir, dir.path(), "");
+    const std::string failed = publish(dir, dir.path(), {});
     EXPECT_TRUE(failed.starts_with("1|" + folder + "tournament.html\n" + folder + "CidDee.html\n|"))
         << failed;
     EXPECT_NE(failed.find("Could not save " + folder + "AnnBob.html"), std::string::npos);
@@ -83,7 +75,7 @@ TEST(PublishCommand, GivesTheFolderTheDefaultImagesItLacksAndKeepsTheOrganisersO
                 writeBytes(folder + name, bytes);
             }
         }
-        ASSERT_TRUE(publish(dir, dir.path(), "").starts_with("0|"));
+        ASSERT_TRUE(publish(dir, dir.path(), {}).starts_with("0|"));
         EXPECT_EQ(readBytes(folder + "title.jpg").starts_with(jpeg), newTitle) << title << back;
         EXPECT_EQ(readBytes(folder + "back.jpg").starts_with(jpeg), newBack) << title << back;
         EXPECT_EQ(readBytes(folder + "title.jpg") == "mine", !newTitle);
@@ -106,12 +98,17 @@ TEST(PublishCommand, EveryCommandFailsAndSaysSoWhenStandardOutputCannotBeWritten
         {CORVANE_CLI_PATH, "--help"},   {CORVANE_PUBLISH_PATH, ""},
     };
     for (const auto& [program, arguments] : cases) {
-        const std::string result = run(dir, program, dir.path(), arguments, full);
-        EXPECT_TRUE(result.starts_with("1||") &&
-                    result.ends_with(": could not write to standard output; what it shows is "
-                                     "incomplete\n"))
+        // Through the shell, which points standard output at the full device.
+        const std::string command = "cd '" + dir.path() + "' && '" + program + "' " + arguments +
+                                    " >" + full + " 2>'" + dir.file("err") + "'";
+        const int status = std::system(command.c_str());
+        const int exitStatus = (status >> 8) & 0xff; // as wait(2) packs it
+        const std::string err = readBytes(dir.file("err"));
+        EXPECT_EQ(exitStatus, 1) << arguments;
+        EXPECT_TRUE(err.ends_with(": could not write to standard output; what it shows is "
+                                  "incomplete\n"))
             << arguments << "\n"
-            << result;
+            << err;
     }
 }
 

@@ -13,6 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using Change = PublishedBoards::Change;
+using testing::utf8Path;
+using testing::utf8Text;
 
 class PublishedBoardsTest : public ::testing::Test {
 protected:
@@ -20,7 +22,7 @@ protected:
     // last); an empty text removes it.
     std::string publish(const std::string& folder, const std::string& text,
                         std::optional<int> ageSeconds = std::nullopt) {
-        const fs::path board = dir / folder / "tournament.html";
+        const fs::path board = (dir / utf8Path(folder) / "tournament.html").make_preferred();
         fs::create_directories(board.parent_path());
         if (text.empty()) {
             fs::remove(board);
@@ -29,11 +31,11 @@ protected:
             fs::last_write_time(board, fs::file_time_type::clock::now() -
                                            std::chrono::seconds(ageSeconds.value_or(-++tick)));
         }
-        return board.string();
+        return utf8Text(board);
     }
 
     testing::TempDir temp;
-    fs::path dir = temp.path();
+    fs::path dir = utf8Path(temp.path());
     int tick = 0;
 };
 
@@ -41,7 +43,7 @@ TEST_F(PublishedBoardsTest, TheNewestBoardIsShownAndEachPublishIsSeenOnce) {
     const std::string first = publish("Tournament1", "1", 60);
     const std::string second = publish("Tournament2", "2", 30);
     fs::create_directories(dir / "NotATournament");
-    PublishedBoards boards(dir.string());
+    PublishedBoards boards(utf8Text(dir));
     EXPECT_EQ(boards.current(), second);
     EXPECT_TRUE(boards.currentStamp().exists);
     EXPECT_EQ(boards.folders().size(), 4u) << "the working directory and its three folders";
@@ -51,7 +53,7 @@ TEST_F(PublishedBoardsTest, TheNewestBoardIsShownAndEachPublishIsSeenOnce) {
         {"", "", Change::none, second},
         {"Tournament2", "2 again", Change::rewritten, second},
         {"Tournament1", "1 again", Change::switched, first}, // an archived one republished
-        {"Tournament3", "3", Change::switched, dir / "Tournament3/tournament.html"},
+        {"Tournament3", "3", Change::switched, utf8Text(dir / "Tournament3" / "tournament.html")},
         {"Tournament3", "", Change::switched, first}, // gone: the newest left
     };
     for (const auto& [folder, text, change, shown] : steps) {
@@ -67,7 +69,7 @@ TEST_F(PublishedBoardsTest, TheNewestBoardIsShownAndEachPublishIsSeenOnce) {
 }
 
 TEST_F(PublishedBoardsTest, AWorkingDirectoryNotThereShowsNothingUntilItIsBack) {
-    PublishedBoards boards((dir / "share").string());
+    PublishedBoards boards(utf8Text(dir / "share"));
     EXPECT_TRUE(boards.current().empty());
     EXPECT_EQ(boards.check(), Change::none);
     const std::string board = publish("share/Tournament1", "1");

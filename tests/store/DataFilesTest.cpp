@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "TestSystem.h"
 
 namespace corvane::testing {
 namespace {
@@ -73,7 +74,7 @@ TEST_F(DataFiles, FailedSavesSaySoAndKeepTheChange) {
     store.buildTeam("Cy", "Di");
     const SaveResult teams = store.writeTeams();
     EXPECT_EQ(teams.file(), store.filePath("teams.txt"));
-    EXPECT_EQ(teams.reason(), "No such file or directory");
+    EXPECT_EQ(teams.reason(), missingFolderReason());
     // The change stays in memory and the opponent lists are refreshed all the same.
     EXPECT_EQ(playedMark(store.teams()[0], "Cy & Di"), 0);
     EXPECT_EQ(store.writePlayers().file(), store.filePath("players.txt"));

@@ -3,11 +3,8 @@
 // leftovers of a killed save. Nothing is taken for empty, nothing garbled,
 // nothing overwritten that the program did not read.
 #include "StoreFixture.h"
+#include "TestSystem.h"
 #include "store/AtomicFile.h"
-
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace corvane::testing {
 namespace {
@@ -50,28 +47,52 @@ std::string utf16(std::u16string_view text, bool bigEndian) {
     return bytes;
 }
 
-class FileFaults : public StoreTestBase {};
+// A row: what it shows, how the folder is made so, and what the store reads.
+using FileCase = std::tuple<const char*, std::function<void()>, std::string>;
 
-TEST_F(FileFaults, EachFileIsReadAsWhatItIsOrRefusedWithItsReason) {
-    const auto file = [&](const char* name) {
+class FileFaults : public StoreTestBase {
+protected:
+    std::string file(const char* name) const {
         return dir.file(std::string("Tournament1/") + name);
-    };
-    const auto write = [&](const char* name, const std::string& bytes) {
-        writeBytes(file(name), bytes);
-    };
-    const std::string big = std::to_string(std::numeric_limits<std::int32_t>::max());
-    const std::string bigGame = "GAME\n{\n   TEAM1_NAME A & B\n   TEAM1_SCORE " + big +
-                                "\n   TEAM2_NAME C & D\n   TEAM2_SCORE 0\n}\n";
-    const std::tuple<const char*, std::function<void()>, std::string> cases[] = {
-        {"missing files read as empty", [] {}, ""},
-        {"a folder in a file's place", [&] { fs::create_directory(file("games.txt")); },
-         "refused games.txt: it is a folder, not a file"},
-        {"a pipe in a file's place is never waited on",
-         [&] { ::mkfifo(file("teams.txt").c_str(), 0600); },
+    }
+    void write(const char* name, const std::string& bytes) const { writeBytes(file(name), bytes); }
+
+    void expectEach(const std::vector<FileCase>& cases) {
+        for (const auto& [name, make, expected] : cases) {
+            SCOPED_TRACE(name);
+            fs::remove_all(dir.file("Tournament1"));
+            fs::create_directory(dir.file("Tournament1"));
+            make();
+            TournamentStore read;
+            read.workingDirectory = dir.path();
+            read.tournamentFolder = "Tournament1";
+            EXPECT_EQ(readBack(read), expected);
+            // A refused read keeps every file as it is: nothing is saved from what was read.
+            const SaveResult saved = read.writePlayers();
+            EXPECT_EQ(saved.ok(), !expected.starts_with("refused")) << saved.message();
+        }
+    }
+};
+
+TEST_F(FileFaults, DevicesAndPipesInAFilesPlaceAreRefusedUnread) {
+    CORVANE_POSIX_ONLY("FIFOs and /dev/zero");
+    expectEach({
+        {"a pipe in a file's place is never waited on", [&] { makeFifo(file("teams.txt")); },
          "refused teams.txt: it is a device, pipe or socket, not a file"},
         {"a link to a device is not read",
          [&] { fs::create_symlink("/dev/zero", file("games.txt")); },
          "refused games.txt: it is a device, pipe or socket, not a file"},
+    });
+}
+
+TEST_F(FileFaults, EachFileIsReadAsWhatItIsOrRefusedWithItsReason) {
+    const std::string big = std::to_string(std::numeric_limits<std::int32_t>::max());
+    const std::string bigGame = "GAME\n{\n   TEAM1_NAME A & B\n   TEAM1_SCORE " + big +
+                                "\n   TEAM2_NAME C & D\n   TEAM2_SCORE 0\n}\n";
+    expectEach({
+        {"missing files read as empty", [] {}, ""},
+        {"a folder in a file's place", [&] { fs::create_directory(file("games.txt")); },
+         "refused games.txt: it is a folder, not a file"},
         {"UTF-16 LE with its mark",
          [&] { write("players.txt", utf16(u"PLAYER Zoë\r\nPLAYER Ann\r\n", false)); },
          "P Zoë\nP Ann\n"},
@@ -100,20 +121,7 @@ TEST_F(FileFaults, EachFileIsReadAsWhatItIsOrRefusedWithItsReason) {
              write("games.txt", bigGame + bigGame);
          },
          "T A & B\nT C & D\nS 4294967294 2147483648\n"},
-    };
-    for (const auto& [name, make, expected] : cases) {
-        SCOPED_TRACE(name);
-        fs::remove_all(dir.file("Tournament1"));
-        fs::create_directory(dir.file("Tournament1"));
-        make();
-        TournamentStore read;
-        read.workingDirectory = dir.path();
-        read.tournamentFolder = "Tournament1";
-        EXPECT_EQ(readBack(read), expected);
-        // A refused read keeps every file as it is: nothing is saved from what was read.
-        const SaveResult saved = read.writePlayers();
-        EXPECT_EQ(saved.ok(), !expected.starts_with("refused")) << saved.message();
-    }
+    });
 }
 
 TEST_F(FileFaults, AFileChangedOnDiskIsNotOverwrittenAndTheChangeStaysInMemory) {
@@ -139,17 +147,14 @@ TEST_F(FileFaults, AFileChangedOnDiskIsNotOverwrittenAndTheChangeStaysInMemory) 
 
 TEST_F(FileFaults, LeftoversOfEndedSavesGoAtTheNextStartOrSaveOthersStay) {
     // A process id that has ended, and one that still runs.
-    const pid_t ended = ::fork();
-    if (ended == 0)
-        ::_exit(0);
-    ::waitpid(ended, nullptr, 0);
+    const std::int64_t ended = endedProcessId();
     const std::string folder = dir.file("Tournament1") + "/";
-    const auto leftover = [&](const std::string& file, pid_t pid) {
+    const auto leftover = [&](const std::string& file, std::int64_t pid) {
         return "." + file + ".tmp" + std::to_string(pid) + "-0-0";
     };
     const std::string endedPlayers = leftover("players.txt", ended),
                       endedGames = leftover("games.txt", ended),
-                      running = leftover("players.txt", ::getpid()),
+                      running = leftover("players.txt", os::processId()),
                       stranger = ".players.txt.tmp-not-ours";
     for (const std::string& name : {endedPlayers, endedGames, running, stranger})
         writeBytes(folder + name, "half a file");

@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "TestSystem.h"
 #include "store/AtomicFile.h"
 #include "store/NameCompare.h"
 
@@ -13,17 +14,25 @@ TEST(AtomicFile, ReplacesTheWholeFileOrLeavesTheOldOneAndNoTemporary) {
     TempDir dir;
     const std::string path = dir.file("games.txt");
     writeBytes(path, std::string(5000, 'x'));
-    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(path, perms);
     ASSERT_TRUE(writeFileAtomically(path, "short\n").ok());
     EXPECT_EQ(readBytes(path), "short\n");
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, perms);
     AtomicFileWriter(path).write("abandoned without a commit");
     EXPECT_EQ(readBytes(path), "short\n");
 
     fs::create_directory(dir.file("teams.txt")); // the rename cannot replace a folder
     EXPECT_FALSE(writeFileAtomically(dir.file("teams.txt"), "TEAM A & B\n").ok());
     EXPECT_EQ(dir.entryCount(), 2u) << "games.txt and the teams.txt folder only";
+}
+
+TEST(AtomicFile, AReplacedFileKeepsItsPermissions) {
+    CORVANE_POSIX_ONLY("permission bits");
+    TempDir dir;
+    const std::string path = dir.file("games.txt");
+    writeBytes(path, "long\n");
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, perms);
+    ASSERT_TRUE(writeFileAtomically(path, "short\n").ok());
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, perms);
 }
 
 // Final sigma folds like sigma, Deseret lies beyond the 16-bit range, blanks count,

@@ -1,10 +1,12 @@
 #pragma once
 // A temporary folder of its own for each test, removed with everything in it.
+#include "Utf8Path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 #include <string>
 
 namespace corvane::testing {
@@ -12,16 +14,22 @@ namespace corvane::testing {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
+        constexpr int attempts = 100;
+        const std::filesystem::path temp = std::filesystem::temp_directory_path();
+        std::random_device seed;
+        for (int attempt = 0; attempt < attempts && path_.empty(); ++attempt) {
+            const std::filesystem::path folder = temp / ("corvane-" + std::to_string(seed()));
+            if (std::filesystem::create_directory(folder))
+                path_ = utf8Text(folder);
+        }
+        if (path_.empty())
+            throw std::runtime_error("no temporary folder could be made");
     }
     ~TempDir() {
         std::error_code ignored; // a test may have left the folder read-only
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+        std::filesystem::permissions(utf8Path(path_), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(utf8Path(path_), ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -33,7 +41,7 @@ public:
     std::size_t entryCount(const std::string& sub = "") const {
         std::size_t count = 0;
         for (const auto& entry :
-             std::filesystem::directory_iterator(sub.empty() ? path_ : file(sub)))
+             std::filesystem::directory_iterator(utf8Path(sub.empty() ? path_ : file(sub))))
             count += entry.path().filename() != "backups";
         return count;
     }
@@ -43,12 +51,16 @@ private:
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(utf8Path(path), std::ios::binary) << bytes;
+}
+
+inline std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return readBytes(utf8Path(path));
 }
 
 } // namespace corvane::testing
