@@ -59,6 +59,7 @@ TEST(PublishCommand, PublishesTheTournamentOfTheDirectoryAndFailsOnAPageItCannot
 // A folder published without its images (an old one, or by the command line
 // alone) gets the program's own, while an image the organiser put there stays.
 TEST(PublishCommand, GivesTheFolderTheDefaultImagesItLacksAndKeepsTheOrganisersOwn) {
+    CORVANE_POSIX_ONLY("the program finds its default images beside it through /proc");
     const std::string jpeg = "\xFF\xD8";
     // What the folder holds before (empty: nothing) and what it holds after.
     const std::tuple<const char*, const char*, bool, bool> cases[] = {

@@ -13,6 +13,7 @@
 #include "store/WindowsHeaders.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <regex>
 
@@ -142,8 +143,9 @@ std::function<std::string(const TempDir&)> always(std::string text) {
     return [text](const TempDir&) { return text; };
 }
 
-const std::string pages = "ZoëJörg.html\ngames.txt\nplayers.txt\nteams.txt\ntournament.html\n"
-                          "ДмитрийАна.html\n";
+// The folder after a publish: the list of the pages written, then the files.
+const std::string pages = ".published-pages\nZoëJörg.html\ngames.txt\nplayers.txt\nteams.txt\n"
+                          "tournament.html\nДмитрийАна.html\n";
 
 TEST(WindowsFiles, WhatOnlyWindowsDoesToFilesIsMet) {
     const Case cases[] = {
@@ -211,7 +213,8 @@ TEST(WindowsFiles, WhatOnlyWindowsDoesToFilesIsMet) {
              fs::create_directory(utf8Path(folder));
              for (const char* contents : {"PLAYER Ann\n", "PLAYER Bob\n"})
                  EXPECT_TRUE(writeFileAtomically(folder + "\\players.txt", contents).ok());
-             EXPECT_TRUE(keepPreviousVersion(folder + "\\players.txt").ok());
+             constexpr std::array<std::string_view, 1> kept{"players.txt"};
+             EXPECT_TRUE(keepVersion(folder, kept).ok());
              return namesIn(dir.path()) + namesIn(folder) + readBytes(folder + "\\players.txt");
          },
          always("club\nbackups\nplayers.txt\nPLAYER Bob\n")},
