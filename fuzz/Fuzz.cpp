@@ -39,11 +39,16 @@ std::unique_ptr<TournamentStore> openStore(bool empty) {
     return store;
 }
 
+// Lines end at LF, CR LF or a lone CR, as the readers end them.
 std::size_t linesHolding(std::string_view text, std::string_view word) {
     std::size_t count = 0;
     for (std::size_t at = 0, end = 0; end != text.npos; at = end + 1) {
-        end = text.find('\n', at);
+        end = text.find_first_of("\r\n", at);
         count += text.substr(at, end - at).find(word) != text.npos;
+        if (end != text.npos && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n') {
+            ++end;
+        }
     }
     return count;
 }
@@ -80,14 +85,15 @@ void checkPages(TournamentStore& store) {
     assert(std::ranges::all_of(pages, [&](auto& page) {
         return fs::path(page).parent_path() == store.tournamentPath() && fs::is_regular_file(page);
     }));
-    // Beside them only the folder and the three data files (and the versions kept
-    // of those): no temporary, nothing outside.
+    // Beside them only the folder, the three data files (and the versions kept
+    // of those) and the list of the pages written: no temporary, nothing outside.
     const auto written = std::ranges::count_if(
         fs::recursive_directory_iterator(store.workingDirectory), [](const auto& entry) {
             return entry.path().parent_path().filename() != "backups" &&
                    entry.path().filename() != "backups";
         });
-    assert(written == std::ptrdiff_t(pages.size() + 4));
+    const std::ptrdiff_t pageList = pages.empty() ? 0 : 1;
+    assert(written == std::ptrdiff_t(pages.size() + 4) + pageList);
     assert(writeReports(store).written == outcome.written);
 }
 
