@@ -125,6 +125,16 @@ Tournament& tournamentOf(const benchmark::State& state) {
     return tournament(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
 }
 
+// The last game's score corrected in the store, as Correct Game does; its teams.
+std::vector<std::string> correctLastGame(Tournament& t) {
+    corvane::GameRecord game = t.store.games().back();
+    t.store.removeGameAt(t.store.games().size() - 1);
+    game.team1Score ^= 1;
+    std::vector<std::string> teams{game.team1Name, game.team2Name};
+    t.store.recordGame(std::move(game));
+    return teams;
+}
+
 // Publishing again with nothing changed.
 void BM_WriteReportsUnchanged(benchmark::State& state) {
     Tournament& t = tournamentOf(state);
@@ -142,10 +152,7 @@ void BM_WriteReportsAfterGame(benchmark::State& state) {
     Tournament& t = tournamentOf(state);
     for (auto _ : state) {
         state.PauseTiming();
-        corvane::GameRecord game = t.store.games().back();
-        t.store.removeGameAt(t.store.games().size() - 1);
-        game.team1Score ^= 1;
-        t.store.recordGame(std::move(game));
+        (void)correctLastGame(t);
         settle();
         state.ResumeTiming();
         publish(state, t);
@@ -159,11 +166,7 @@ void BM_WriteReportsOfGame(benchmark::State& state) {
     Tournament& t = tournamentOf(state);
     for (auto _ : state) {
         state.PauseTiming();
-        corvane::GameRecord game = t.store.games().back();
-        t.store.removeGameAt(t.store.games().size() - 1);
-        game.team1Score ^= 1;
-        const std::vector<std::string> teams{game.team1Name, game.team2Name};
-        t.store.recordGame(std::move(game));
+        const std::vector<std::string> teams = correctLastGame(t);
         settle();
         state.ResumeTiming();
         const corvane::ReportOutcome outcome = writeReportsOf(t.store, teams);
