@@ -28,6 +28,8 @@ struct BuildTeam {
 struct SaveGame {
     GameRecord game;
     std::optional<std::size_t> position;
+    // The table that sent it (0: typed), journaled with it.
+    int table = 0;
 };
 
 // The game at `position`, which must be `game`.

@@ -34,6 +34,14 @@ bool readGame(const std::vector<std::string>& fields, std::size_t from, GameReco
            readNumber(fields[from + 5], game.team2Flags);
 }
 
+// "table 7", as a table's game names its table in the journal.
+constexpr std::string_view tablePrefix = "table ";
+
+bool readTable(const std::string& field, int& table) {
+    return field.starts_with(tablePrefix) && readNumber(field.substr(tablePrefix.size()), table) &&
+           table > 0;
+}
+
 bool isUndoable(std::string_view action) {
     return action == saveGameAction || action == deleteGameAction || action == correctGameAction ||
            action == renamePlayerAction || action == restoreAction;
@@ -111,8 +119,12 @@ std::optional<Change> readChange(const JournalLine& line) {
     if (fields.empty() || !readNumber(fields[0], position) || !readGame(fields, 1, game)) {
         return std::nullopt;
     }
-    if (line.action == saveGameAction && fields.size() == 1 + gameFieldCount) {
-        return SaveGame{game, position};
+    // A game a table sent carries its table after the game; older lines end with it.
+    int table = 0;
+    if (line.action == saveGameAction &&
+        (fields.size() == 1 + gameFieldCount ||
+         (fields.size() == 2 + gameFieldCount && readTable(fields.back(), table)))) {
+        return SaveGame{game, position, table};
     }
     if (line.action == deleteGameAction && fields.size() == 1 + gameFieldCount) {
         return DeleteGame{position, game};
@@ -154,7 +166,11 @@ struct LineMaker {
         return {buildTeamAction, {c.firstPlayer + " & " + c.secondPlayer}};
     }
     std::pair<std::string_view, std::vector<std::string>> operator()(const SaveGame& c) const {
-        return {saveGameAction, gameFields(c.position.value_or(0), {c.game})};
+        std::vector<std::string> fields = gameFields(c.position.value_or(0), {c.game});
+        if (c.table > 0) {
+            fields.push_back(std::string(tablePrefix) + std::to_string(c.table));
+        }
+        return {saveGameAction, std::move(fields)};
     }
     std::pair<std::string_view, std::vector<std::string>> operator()(const DeleteGame& c) const {
         return {deleteGameAction, gameFields(c.position, {c.game})};

@@ -54,7 +54,11 @@ struct Details {
         return change.firstPlayer + " & " + change.secondPlayer;
     }
     std::string operator()(const SaveGame& change) const {
-        return numbered(change.position.value_or(0)) + describeGame(change.game);
+        std::string text = numbered(change.position.value_or(0)) + describeGame(change.game);
+        if (change.table > 0) {
+            text += " (table " + std::to_string(change.table) + ")";
+        }
+        return text;
     }
     std::string operator()(const DeleteGame& change) const {
         return numbered(change.position) + describeGame(change.game);

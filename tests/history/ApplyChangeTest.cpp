@@ -152,5 +152,37 @@ TEST_F(DoorTest, EveryChangeIsJournaledTheListOfNamesAsOneLine) {
     EXPECT_EQ(lines[lines.size() - 2].action, buildTeamAction);
 }
 
+TEST_F(DoorTest, ATablesGameNamesItsTableAndAnOlderLineStillReads) {
+    done(SaveGame{GameRecord{150, 120, 0, 0, "Ann & Bob", "Cy & Dee"}, std::nullopt, 7});
+    std::size_t damaged = 0;
+    auto lines = readJournal(journalPath(store), damaged);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().fields.back(), "table 7");
+    const auto recorded = changeOf(lines.back());
+    ASSERT_TRUE(recorded && std::holds_alternative<SaveGame>(*recorded));
+    EXPECT_EQ(std::get<SaveGame>(*recorded).table, 7);
+
+    struct Row {
+        std::vector<std::string> fields;
+        bool reads;
+        int table;
+    };
+    const std::vector<std::string> game{"0", "Ann & Bob", "1", "0", "Cy & Dee", "2", "0"};
+    const auto with = [&](std::string extra) {
+        auto fields = game;
+        fields.push_back(std::move(extra));
+        return fields;
+    };
+    for (const Row& row :
+         {Row{game, true, 0}, Row{with("table 3"), true, 3}, Row{with("table 0"), false, 0},
+          Row{with("table x"), false, 0}, Row{with("chair 3"), false, 0}}) {
+        const auto change = changeOf(JournalLine{"", 1, std::string(saveGameAction), row.fields});
+        ASSERT_EQ(change.has_value(), row.reads) << row.fields.back();
+        if (change) {
+            EXPECT_EQ(std::get<SaveGame>(*change).table, row.table);
+        }
+    }
+}
+
 } // namespace
 } // namespace corvane::testing
