@@ -80,10 +80,14 @@ ChangeSignals& changeSignals() {
     return signalsObject;
 }
 
-bool applyChange(QWidget* owner, history::Change change) {
-    const history::ChangeOutcome outcome = throughDoor(owner, [&](TournamentStore& store) {
+history::ChangeOutcome applyChangeQuietly(QWidget* owner, history::Change change) {
+    return throughDoor(owner, [&](TournamentStore& store) {
         return history::applyChange(store, std::move(change));
     });
+}
+
+bool applyChange(QWidget* owner, history::Change change) {
+    const history::ChangeOutcome outcome = applyChangeQuietly(owner, std::move(change));
     sayProblem(owner, outcome);
     return outcome.done;
 }

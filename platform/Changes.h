@@ -3,6 +3,7 @@
 // whether it was made; refusals and failures are said to it. Every change
 // made, from any window, is published and signalled once, so that menus,
 // lists and undo texts follow from one place.
+#include "history/ApplyChange.h"
 #include "history/Change.h"
 
 #include <QObject>
@@ -30,6 +31,11 @@ ChangeSignals& changeSignals();
 // Hands `change` to the door, says to `owner` why when it was refused or not
 // written, and publishes when it was made. True when it was made.
 bool applyChange(QWidget* owner, history::Change change);
+
+// The same door for a change no one is waiting to be told about (a table's
+// result saved on its own): made, published and signalled alike, but a
+// refusal or failure is returned, not said in a message box.
+history::ChangeOutcome applyChangeQuietly(QWidget* owner, history::Change change);
 
 // Takes back (or, with `redo`, does again) the latest change the same way. A
 // step that can no longer be done is said, and the organiser may pass it over

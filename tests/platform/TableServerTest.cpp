@@ -1,0 +1,155 @@
+// The tables' web server on the loopback address only: what a phone's
+// requests do to the tournament through the one door, and what the room's
+// screens are shown. Every wait is bounded.
+#include "OpenTournament.h"
+#include "history/ChangeHistory.h"
+#include "history/Journal.h"
+#include "platform/Changes.h"
+#include "platform/TableDesk.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTest>
+
+namespace corvane::testing {
+namespace {
+
+constexpr int replyMilliseconds = 10000;
+
+struct Reply {
+    int status = 0;
+    QByteArray body;
+};
+
+class TableServerTest : public OpenTournamentTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform::applyChange(
+            nullptr, history::AddPlayers{{"Ann", "Bob", "Cy", "Dee", "<b>Eve</b>", "Fay"}}));
+        for (const auto& [a, b] : {std::pair{"Ann", "Bob"}, {"Cy", "Dee"}, {"<b>Eve</b>", "Fay"}})
+            ASSERT_TRUE(platform::applyChange(nullptr, history::BuildTeam{a, b}));
+        ASSERT_EQ(desk.start(QHostAddress::LocalHost, 0), QString());
+        desk.openRound({{"Ann & Bob", "Cy & Dee"}, {"<b>Eve</b> & Fay", "Ann & Bob"}});
+    }
+
+    QString link(int table) const {
+        return desk.linkOf(desk.service().tables().tables()[static_cast<std::size_t>(table - 1)]);
+    }
+    Reply ask(const QByteArray& method, const QString& url, const QByteArray& body = {}) {
+        QNetworkRequest request{QUrl(url)};
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+        QNetworkReply* reply = network.sendCustomRequest(request, method, body);
+        const bool finished =
+            QTest::qWaitFor([reply] { return reply->isFinished(); }, replyMilliseconds);
+        EXPECT_TRUE(finished) << url.toStdString();
+        Reply answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                     reply->readAll()};
+        reply->deleteLater();
+        return answer;
+    }
+    QString url(const QString& path) const { return desk.address() + path; }
+
+    platform::TableDesk desk{
+        nullptr, tables::RateLimits{1000, std::chrono::seconds(10), std::chrono::seconds(60)}};
+    QNetworkAccessManager network;
+};
+
+TEST_F(TableServerTest, ListensOnLoopbackAndAnswersOnlyItsOwnPages) {
+    EXPECT_TRUE(desk.address().startsWith(QStringLiteral("http://127.0.0.1:")));
+    struct Row {
+        QByteArray method;
+        QString path;
+        int status;
+    };
+    const Row rows[] = {
+        {"GET", QStringLiteral("/"), 404},
+        {"GET", QStringLiteral("/tournament.html"), 404},
+        {"GET", QStringLiteral("/Tournament1/games.txt"), 404},
+        {"GET", QStringLiteral("/t/00000000000000000000000000000000"), 404},
+        {"PUT", QStringLiteral("/standings"), 405},
+        {"DELETE", link(1).mid(desk.address().size()), 405},
+        {"GET", QStringLiteral("/standings"), 200},
+        {"GET", link(2).mid(desk.address().size()), 200},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ask(row.method, url(row.path)).status, row.status) << row.path.toStdString();
+    }
+    const QByteArray page = ask("GET", link(2)).body;
+    EXPECT_FALSE(page.contains("<b>Eve</b>"));
+    EXPECT_TRUE(page.contains("&lt;b&gt;Eve&lt;/b&gt; &amp; Fay"));
+    EXPECT_TRUE(ask("GET", url(QStringLiteral("/standings"))).body.contains("&lt;b&gt;Eve"));
+    EXPECT_EQ(ask("POST", link(1), QByteArray(8192, 'x')).status, 413);
+
+    desk.stop();
+    EXPECT_TRUE(desk.address().isEmpty());
+}
+
+TEST_F(TableServerTest, AConfirmedResultIsSavedOnceThroughTheDoorWithItsTable) {
+    desk.setSaveConfirmed(true);
+    const QByteArray body = "id=phone-entry-0001&s1=150&f1=1&s2=120&f2=0&both=1&device=test";
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const Reply reply = ask("POST", link(1), body);
+        EXPECT_EQ(reply.status, 200);
+        EXPECT_EQ(reply.body, "saved");
+    }
+    ASSERT_EQ(store().games().size(), 1u);
+    EXPECT_EQ(store().games()[0].team1Name, "Ann & Bob");
+    EXPECT_EQ(store().games()[0].team1Flags, 1);
+    std::size_t damaged = 0;
+    const auto lines = history::readJournal(history::journalPath(store()), damaged);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().action, history::saveGameAction);
+    EXPECT_EQ(lines.back().fields.back(), "table 1");
+    EXPECT_EQ(history::undoLabel(store()), "Save Game Ann & Bob vs Cy & Dee");
+    EXPECT_TRUE(ask("GET", url(QStringLiteral("/standings/rows")))
+                    .body.startsWith("<tr><td>1st</td><td>Ann &amp; Bob</td><td>1</td>"));
+    EXPECT_TRUE(ask("GET", link(1)).body.contains("is saved"));
+}
+
+TEST_F(TableServerTest, ManyTablesSendingTwiceSaveEachGameOnce) {
+    constexpr int tableCount = 40;
+    std::vector<std::string> players;
+    for (int i = 0; i < 2 * tableCount; ++i) {
+        players.push_back("P" + std::to_string(i) + "a");
+        players.push_back("P" + std::to_string(i) + "b");
+    }
+    ASSERT_TRUE(platform::applyChange(nullptr, history::AddPlayers{players}));
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int i = 0; i < 2 * tableCount; ++i) {
+        const std::string a = "P" + std::to_string(i) + "a";
+        const std::string b = "P" + std::to_string(i) + "b";
+        ASSERT_TRUE(platform::applyChange(nullptr, history::BuildTeam{a, b}));
+        if (i % 2 == 1) {
+            pairs.emplace_back("P" + std::to_string(i - 1) + "a & P" + std::to_string(i - 1) + "b",
+                               a + " & " + b);
+        }
+    }
+    desk.openRound(pairs);
+    desk.setSaveConfirmed(true);
+    const std::size_t before = store().games().size();
+    std::vector<QNetworkReply*> replies;
+    for (int round = 0; round < 2; ++round) {
+        for (int table = 1; table <= tableCount; ++table) {
+            QNetworkRequest request{QUrl(link(table))};
+            request.setHeader(QNetworkRequest::ContentTypeHeader,
+                              "application/x-www-form-urlencoded");
+            replies.push_back(network.post(
+                request, QByteArray("id=load-entry-") + QByteArray::number(table) +
+                             "&s1=" + QByteArray::number(table) + "&f1=0&s2=5&f2=0&both=1"));
+        }
+    }
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(replies.begin(), replies.end(),
+                               [](QNetworkReply* r) { return r->isFinished(); });
+        },
+        replyMilliseconds * 3));
+    for (QNetworkReply* reply : replies) {
+        EXPECT_EQ(reply->readAll(), "saved");
+        reply->deleteLater();
+    }
+    EXPECT_EQ(store().games().size(), before + tableCount);
+}
+
+} // namespace
+} // namespace corvane::testing
