@@ -4,8 +4,10 @@
 #include "app/RunDialog.h"
 #include "dialogs/NextRoundDialog.h"
 #include "dialogs/ScheduleDialog.h"
+#include "dialogs/TableEntryDialog.h"
 #include "platform/DialogTemplate.h"
 #include "res/ids/Rounds.h"
+#include "res/ids/TableEntry.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,6 +29,10 @@ void addRoundsMenu(MainDialog& window) {
     schedule->setObjectName(QString::number(ids::rounds::scheduleCommand));
     QObject::connect(schedule, &QAction::triggered, &window,
                      [&window] { runDialog<dialogs::ScheduleDialog>(&window); });
+    QAction* tableEntry = menu->addAction(QStringLiteral("&Table Entry..."));
+    tableEntry->setObjectName(QString::number(ids::tableEntry::command));
+    QObject::connect(tableEntry, &QAction::triggered, &window,
+                     [&window] { runDialog<dialogs::TableEntryDialog>(&window); });
 }
 
 } // namespace corvane::app

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's "Rounds" menu: the Next Round and Schedule windows.
+// The main window's "Rounds" menu: the Next Round, Schedule and Table Entry windows.
 namespace corvane::app {
 
 class MainDialog;

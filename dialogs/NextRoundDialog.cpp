@@ -1,8 +1,12 @@
 #include "dialogs/NextRoundDialog.h"
 
+#include "dialogs/TableEntryDialog.h"
+#include "platform/DialogRunner.h"
+#include "platform/TableDesk.h"
 #include "reports/PageNames.h"
 #include "reports/Standings.h"
 #include "res/ids/Rounds.h"
+#include "res/ids/TableEntry.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -61,7 +65,11 @@ NextRoundDialog::NextRoundDialog(QWidget* parent)
     auto* proposed = new QPushButton(QStringLiteral("P&roposed Round"), this);
     proposed->setObjectName(QString::number(id::proposed));
     row->addWidget(proposed);
-    addControlsRow(row, {first_, second_, swap, proposed});
+    auto* tableEntry = new QPushButton(QStringLiteral("&Table Entry..."), this);
+    tableEntry->setObjectName(QString::number(ids::tableEntry::fromNextRound));
+    row->addWidget(tableEntry);
+    addControlsRow(row, {first_, second_, swap, proposed, tableEntry});
+    connect(tableEntry, &QPushButton::clicked, this, &NextRoundDialog::OnTableEntry);
     connect(swap, &QPushButton::clicked, this, &NextRoundDialog::OnSwap);
     connect(proposed, &QPushButton::clicked, this, &NextRoundDialog::OnProposed);
 
@@ -71,7 +79,8 @@ NextRoundDialog::NextRoundDialog(QWidget* parent)
         FillTeamCombos();
         ShowSeats();
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{first_, second_, swap, proposed}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{first_, second_, swap, proposed, tableEntry}) {
         control->setEnabled(hasTeams());
     }
     finishControls();
@@ -124,6 +133,21 @@ void NextRoundDialog::OnProposed() {
     }
     seats_.emplace(field()->problem, proposal_);
     ShowSeats();
+}
+
+void NextRoundDialog::OnTableEntry() {
+    if (!seats_ || !mayOpenNewTables(this)) {
+        return;
+    }
+    const std::vector<std::string>& names = field()->names;
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const Table& table : seats_->tables()) {
+        pairs.emplace_back(names[static_cast<std::size_t>(table.team1)],
+                           names[static_cast<std::size_t>(table.team2)]);
+    }
+    platform::TableDesk::instance().openRound(pairs);
+    TableEntryDialog entry(this);
+    platform::runModal(entry);
 }
 
 } // namespace corvane::dialogs

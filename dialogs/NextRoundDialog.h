@@ -19,6 +19,9 @@ public:
     void OnSwap();
     // Button "Proposed Round": back to the proposal, undoing every swap.
     void OnProposed();
+    // Button "Table Entry...": the round as shown opens for entry from the
+    // tables (the last round's links stop working), and Table Entry shows it.
+    void OnTableEntry();
 
 private:
     void ShowSeats();

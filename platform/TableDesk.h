@@ -42,6 +42,7 @@ public:
     void openRound(const std::vector<std::pair<std::string, std::string>>& pairs);
     void openAnyTeams(int count);
     void setSaveConfirmed(bool on);
+    bool saveConfirmed() const { return service_.queue().saveConfirmed(); }
 
     // The organiser's word on a queue item. Empty when saved; otherwise why not.
     QString accept(std::size_t item, std::optional<GameRecord> edited = std::nullopt);

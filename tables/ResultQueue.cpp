@@ -1,5 +1,7 @@
 #include "tables/ResultQueue.h"
 
+#include <algorithm>
+
 namespace corvane::tables {
 namespace {
 
@@ -104,12 +106,13 @@ void ResultQueue::reject(std::size_t index) {
 }
 
 void ResultQueue::endRound() {
-    for (QueueItem& item : items_) {
-        if (!settled(item.state)) {
-            item.state = ResultState::rejected;
-        }
-    }
+    items_.clear();
     seen_.clear();
+}
+
+std::size_t ResultQueue::waiting() const {
+    return static_cast<std::size_t>(std::count_if(
+        items_.begin(), items_.end(), [](const QueueItem& item) { return !settled(item.state); }));
 }
 
 std::optional<Answer> ResultQueue::answerFor(int round, int table) const {

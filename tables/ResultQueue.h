@@ -46,8 +46,11 @@ public:
     // The organiser's word; `edited` replaces the result before it is saved.
     void markSaved(std::size_t index, std::optional<GameRecord> edited = std::nullopt);
     void reject(std::size_t index);
-    // The round is over: what was not saved is rejected, and answers forgotten.
+    // The round is over: its results and answers are forgotten (those not
+    // saved can no longer be).
     void endRound();
+    // Results neither saved nor rejected.
+    std::size_t waiting() const;
 
     // What a table's phone is told now (a page reloaded after a lost answer).
     std::optional<Answer> answerFor(int round, int table) const;

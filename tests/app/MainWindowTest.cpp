@@ -11,6 +11,7 @@
 #include "platform/ScreenIdentity.h"
 #include "res/ids/Display.h"
 #include "res/ids/Rounds.h"
+#include "res/ids/TableEntry.h"
 #include "store/TournamentStore.h"
 
 #include <QAction>
@@ -210,7 +211,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     EXPECT_EQ(services.viewer.calls.back(), "start " + page);
 }
 
-TEST_F(MainWindowTest, TheRoundsMenuOpensTheNextRoundAndScheduleWindowsOverTheMainWindow) {
+TEST_F(MainWindowTest, TheRoundsMenuOpensTheRoundAndTableEntryWindowsOverTheMainWindow) {
     current(1);
     open();
     QMenu* rounds = nullptr;
@@ -221,11 +222,13 @@ TEST_F(MainWindowTest, TheRoundsMenuOpensTheNextRoundAndScheduleWindowsOverTheMa
     QStringList items;
     for (const QAction* item : rounds->actions())
         items << item->text();
-    EXPECT_EQ(items, (QStringList{"&Next Round...", "&Schedule..."}));
+    EXPECT_EQ(items, (QStringList{"&Next Round...", "&Schedule...", "&Table Entry..."}));
     trigger(ids::rounds::nextRoundCommand);
     trigger(ids::rounds::scheduleCommand);
-    EXPECT_EQ(services.dialogs.runs,
-              (Runs{{"Next Round", window.get()}, {"Schedule", window.get()}}));
+    trigger(ids::tableEntry::command);
+    EXPECT_EQ(services.dialogs.runs, (Runs{{"Next Round", window.get()},
+                                           {"Schedule", window.get()},
+                                           {"Table Entry", window.get()}}));
     EXPECT_TRUE(shown().empty());
     EXPECT_TRUE(services.viewer.calls.empty()) << "opening a window writes and shows nothing";
 }

@@ -5,7 +5,9 @@
 #include "dialogs/NextRoundDialog.h"
 #include "dialogs/ScheduleDialog.h"
 #include "platform/DialogTemplate.h"
+#include "platform/TableDesk.h"
 #include "res/ids/Rounds.h"
+#include "res/ids/TableEntry.h"
 #include "store/TournamentStore.h"
 
 #include <QAbstractItemModel>
@@ -98,6 +100,20 @@ TEST_F(RoundWindowsTest, NextRoundShowsTheProposalAndMarksARepeatMadeByHand) {
     EXPECT_EQ(shown(window), proposed);
 }
 
+TEST_F(RoundWindowsTest, TheRoundAsShownOpensForEntryFromTheTables) {
+    fiveTeams();
+    NextRoundDialog window;
+    swap(window, 0, 3);
+    click(window, ids::tableEntry::fromNextRound);
+    ASSERT_EQ(services.dialogs.runs.size(), 1u);
+    EXPECT_EQ(services.dialogs.runs[0].first, "Table Entry");
+    const auto& tables = platform::TableDesk::instance().service().tables().tables();
+    ASSERT_EQ(tables.size(), 2u);
+    EXPECT_EQ(tables[0].team1, "Gus & Hal");
+    EXPECT_EQ(tables[0].team2, "Eve & Fay");
+    EXPECT_EQ(tables[1].team1, "Ivy & Jo");
+}
+
 TEST_F(RoundWindowsTest, TheSheetIsPrintedOrSavedAsShownAndOpenedInTheViewer) {
     fiveTeams();
     NextRoundDialog window;
@@ -185,8 +201,8 @@ TEST_F(RoundWindowsTest, EveryControlIsReachedByTabInOrderAndButtonsHaveAccessKe
     ScheduleDialog schedule;
     const std::pair<const QWidget*, std::vector<int>> cases[] = {
         {&window,
-         {id::seating, id::swapFirst, id::swapSecond, id::swap, id::proposed, id::print, id::save,
-          id::close}},
+         {id::seating, id::swapFirst, id::swapSecond, id::swap, id::proposed,
+          ids::tableEntry::fromNextRound, id::print, id::save, id::close}},
         {&schedule, {id::seating, id::print, id::save, id::close}},
     };
     for (const auto& [dialog, expected] : cases) {

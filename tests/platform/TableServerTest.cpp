@@ -1,25 +1,15 @@
 // The tables' web server on the loopback address only: what a phone's
 // requests do to the tournament through the one door, and what the room's
 // screens are shown. Every wait is bounded.
+#include "LoopbackRequests.h"
 #include "OpenTournament.h"
 #include "history/ChangeHistory.h"
 #include "history/Journal.h"
 #include "platform/Changes.h"
 #include "platform/TableDesk.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QTest>
-
 namespace corvane::testing {
 namespace {
-
-constexpr int replyMilliseconds = 10000;
-
-struct Reply {
-    int status = 0;
-    QByteArray body;
-};
 
 class TableServerTest : public OpenTournamentTest {
 protected:
@@ -36,16 +26,7 @@ protected:
         return desk.linkOf(desk.service().tables().tables()[static_cast<std::size_t>(table - 1)]);
     }
     Reply ask(const QByteArray& method, const QString& url, const QByteArray& body = {}) {
-        QNetworkRequest request{QUrl(url)};
-        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
-        QNetworkReply* reply = network.sendCustomRequest(request, method, body);
-        const bool finished =
-            QTest::qWaitFor([reply] { return reply->isFinished(); }, replyMilliseconds);
-        EXPECT_TRUE(finished) << url.toStdString();
-        Reply answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-                     reply->readAll()};
-        reply->deleteLater();
-        return answer;
+        return testing::ask(network, method, url, body);
     }
     QString url(const QString& path) const { return desk.address() + path; }
 
@@ -130,12 +111,10 @@ TEST_F(TableServerTest, ManyTablesSendingTwiceSaveEachGameOnce) {
     std::vector<QNetworkReply*> replies;
     for (int round = 0; round < 2; ++round) {
         for (int table = 1; table <= tableCount; ++table) {
-            QNetworkRequest request{QUrl(link(table))};
-            request.setHeader(QNetworkRequest::ContentTypeHeader,
-                              "application/x-www-form-urlencoded");
-            replies.push_back(network.post(
-                request, QByteArray("id=load-entry-") + QByteArray::number(table) +
-                             "&s1=" + QByteArray::number(table) + "&f1=0&s2=5&f2=0&both=1"));
+            replies.push_back(
+                startRequest(network, "POST", link(table),
+                             QByteArray("id=load-entry-") + QByteArray::number(table) +
+                                 "&s1=" + QByteArray::number(table) + "&f1=0&s2=5&f2=0&both=1"));
         }
     }
     EXPECT_TRUE(QTest::qWaitFor(
