@@ -1,11 +1,18 @@
 #include "platform/TableServer.h"
 
+#include "tables/HttpStatus.h"
+
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 namespace corvane::platform {
 namespace {
+
+// More waiting requests than this are refused at once: memory stays bounded
+// whatever arrives.
+constexpr std::size_t mostPending = 2000;
 
 std::string methodName(QHttpServerRequest::Method method) {
     switch (method) {
@@ -19,10 +26,48 @@ std::string methodName(QHttpServerRequest::Method method) {
     return "OTHER";
 }
 
+QByteArray reason(int status) {
+    switch (status) {
+    case tables::status::ok:
+        return "OK";
+    case tables::status::badRequest:
+        return "Bad Request";
+    case tables::status::notFound:
+        return "Not Found";
+    case tables::status::notAllowed:
+        return "Method Not Allowed";
+    case tables::status::tooLarge:
+        return "Payload Too Large";
+    case tables::status::refused:
+        return "Unprocessable Entity";
+    case tables::status::tooMany:
+        return "Too Many Requests";
+    default:
+        break;
+    }
+    return "Service Unavailable";
+}
+
+// The answer as HTTP/1.1 puts it on the wire.
+void write(QTcpSocket& socket, const tables::Response& answer) {
+    const QByteArray body = QByteArray::fromStdString(answer.body);
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) +
+                     "\r\nContent-Type: " + QByteArray::fromStdString(answer.contentType) +
+                     "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n";
+    for (const auto& [name, value] : answer.headers) {
+        out += QByteArray::fromStdString(name) + ": " + QByteArray::fromStdString(value) + "\r\n";
+    }
+    socket.write(out + "\r\n" + body);
+}
+
 } // namespace
 
 TableServer::TableServer(tables::TableService& service, QObject* parent)
-    : QAbstractHttpServer(parent), service_(service) {}
+    : QAbstractHttpServer(parent), service_(service) {
+    next_.setSingleShot(true);
+    next_.setInterval(0);
+    connect(&next_, &QTimer::timeout, this, &TableServer::answerNext);
+}
 
 QString TableServer::listen(const QHostAddress& address, quint16 port) {
     auto* server = new QTcpServer(this);
@@ -41,21 +86,32 @@ quint16 TableServer::port() const {
 }
 
 bool TableServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    const tables::Request asked{methodName(request.method()), request.url().path().toStdString(),
-                                request.body().toStdString(),
-                                request.remoteAddress().toString().toStdString()};
-    const tables::Response answer = service_.handle(asked, tables::Clock::now());
-    QHttpServerResponder responder = makeResponder(request, socket);
-    const QByteArray body = QByteArray::fromStdString(answer.body);
-    responder.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(answer.status));
-    responder.writeHeader(QByteArrayLiteral("Content-Type"),
-                          QByteArray::fromStdString(answer.contentType));
-    responder.writeHeader(QByteArrayLiteral("Content-Length"), QByteArray::number(body.size()));
-    for (const auto& [name, value] : answer.headers) {
-        responder.writeHeader(QByteArray::fromStdString(name), QByteArray::fromStdString(value));
+    if (pending_.size() >= mostPending) {
+        write(*socket,
+              {tables::status::busy, "text/plain; charset=utf-8", "Busy: send again.", {}});
+        return true;
     }
-    responder.writeBody(body);
+    pending_.push_back(
+        {{methodName(request.method()), request.url().path().toStdString(),
+          request.body().toStdString(), request.remoteAddress().toString().toStdString()},
+         socket});
+    next_.start();
     return true;
+}
+
+void TableServer::answerNext() {
+    if (pending_.empty()) {
+        return;
+    }
+    const Pending asked = std::move(pending_.front());
+    pending_.pop_front();
+    const tables::Response answer = service_.handle(asked.request, tables::Clock::now());
+    if (asked.socket && asked.socket->state() == QAbstractSocket::ConnectedState) {
+        write(*asked.socket, answer);
+    }
+    if (!pending_.empty()) {
+        next_.start();
+    }
 }
 
 void TableServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {

@@ -2,11 +2,18 @@
 // The small web server inside the program that the tables' phones and the
 // room's screens talk to. It only passes each request to the table service
 // and writes its answer: it has no routes of its own and serves no file.
+// Requests are answered one per turn of the event loop, so that a burst of
+// results (each saved and synced) never holds the windows still for long.
 #include "tables/TableService.h"
 
 #include <QAbstractHttpServer>
 #include <QHostAddress>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <deque>
+
+class QTcpSocket;
 
 namespace corvane::platform {
 
@@ -25,7 +32,15 @@ protected:
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
 private:
+    struct Pending {
+        tables::Request request;
+        QPointer<QTcpSocket> socket; // gone when the phone hung up; the request still counts
+    };
+    void answerNext();
+
     tables::TableService& service_;
+    std::deque<Pending> pending_;
+    QTimer next_;
 };
 
 } // namespace corvane::platform

@@ -2,6 +2,7 @@
 
 #include "store/GameRules.h"
 #include "store/NameCompare.h"
+#include "tables/HttpStatus.h"
 #include "tables/TableSet.h"
 
 #include <algorithm>
@@ -11,9 +12,9 @@
 namespace corvane::tables {
 namespace {
 
-constexpr int badRequest = 400;
-constexpr int tooLarge = 413;
-constexpr int refused = 422;
+using status::badRequest;
+using status::refused;
+using status::tooLarge;
 
 // A phone's id: letters, digits, '-' and '_', long enough not to repeat.
 constexpr std::size_t shortestId = 8;

@@ -1,15 +1,16 @@
 #include "tables/TableService.h"
 
+#include "tables/HttpStatus.h"
 #include "tables/PhonePage.h"
 #include "tables/StandingsPage.h"
 
 namespace corvane::tables {
 namespace {
 
-constexpr int ok = 200;
-constexpr int notFound = 404;
-constexpr int notAllowed = 405;
-constexpr int tooMany = 429;
+using status::notAllowed;
+using status::notFound;
+using status::ok;
+using status::tooMany;
 constexpr std::string_view tablePrefix = "/t/";
 constexpr std::string_view html = "text/html; charset=utf-8";
 
