@@ -78,6 +78,20 @@ struct Tournament {
     }
 };
 
+// Every request from loopback is let through: the load comes from one address.
+constexpr corvane::tables::RateLimits unlimited{1 << 20, std::chrono::seconds(10),
+                                                std::chrono::seconds(1)};
+
+// Confirmed results saved at once, on a loopback port of the system's choice.
+bool startDesk(TableDesk& desk, benchmark::State& state) {
+    desk.setSaveConfirmed(true);
+    if (!desk.start(QHostAddress::LocalHost, 0).isEmpty()) {
+        state.SkipWithError("no loopback port");
+        return false;
+    }
+    return true;
+}
+
 QNetworkReply* post(QNetworkAccessManager& network, const QString& url, const QByteArray& body) {
     QNetworkRequest request{QUrl(url)};
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
@@ -101,10 +115,8 @@ QByteArray result(int table, int attempt) {
 void BM_ConfirmedResultToStandings(benchmark::State& state) {
     ensureApplication();
     Tournament tournament(teamCount);
-    TableDesk desk(nullptr, {1 << 20, std::chrono::seconds(10), std::chrono::seconds(1)});
-    desk.setSaveConfirmed(true);
-    if (!desk.start(QHostAddress::LocalHost, 0).isEmpty()) {
-        state.SkipWithError("no loopback port");
+    TableDesk desk(nullptr, unlimited);
+    if (!startDesk(desk, state)) {
         return;
     }
     QNetworkAccessManager network;
@@ -141,10 +153,8 @@ BENCHMARK(BM_ConfirmedResultToStandings)->Unit(benchmark::kMillisecond)->UseReal
 void BM_TablesSubmittingTwice(benchmark::State& state) {
     ensureApplication();
     Tournament tournament(2 * loadTables);
-    TableDesk desk(nullptr, {1 << 20, std::chrono::seconds(10), std::chrono::seconds(1)});
-    desk.setSaveConfirmed(true);
-    if (!desk.start(QHostAddress::LocalHost, 0).isEmpty()) {
-        state.SkipWithError("no loopback port");
+    TableDesk desk(nullptr, unlimited);
+    if (!startDesk(desk, state)) {
         return;
     }
     QNetworkAccessManager network;
