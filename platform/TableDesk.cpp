@@ -128,10 +128,14 @@ void TableDesk::reject(std::size_t item) {
 }
 
 void TableDesk::refreshBoard() {
-    if (const TournamentStore* store = TournamentStore::instance) {
-        service_.setBoardRows(tables::boardRows(*store));
-    } else {
-        service_.setBoardRows({});
+    const TournamentStore* store = TournamentStore::instance;
+    std::string rows = store ? tables::boardRows(*store) : std::string();
+    if (rows == service_.boardRows()) {
+        return;
+    }
+    service_.setBoardRows(std::move(rows));
+    if (server_) {
+        server_->publish(service_.boardRows());
     }
 }
 

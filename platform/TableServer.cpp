@@ -1,6 +1,7 @@
 #include "platform/TableServer.h"
 
 #include "tables/HttpStatus.h"
+#include "tables/StandingsPage.h"
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -13,6 +14,8 @@ namespace {
 // More waiting requests than this are refused at once: memory stays bounded
 // whatever arrives.
 constexpr std::size_t mostPending = 2000;
+// Screens following the standings at once; more are told to ask instead.
+constexpr std::size_t mostStreams = 256;
 
 std::string methodName(QHttpServerRequest::Method method) {
     switch (method) {
@@ -48,12 +51,15 @@ QByteArray reason(int status) {
     return "Service Unavailable";
 }
 
-// The answer as HTTP/1.1 puts it on the wire.
+// The answer as HTTP/1.1 puts it on the wire. A stream has no length: it
+// lasts as long as the connection.
 void write(QTcpSocket& socket, const tables::Response& answer) {
     const QByteArray body = QByteArray::fromStdString(answer.body);
     QByteArray out = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) +
-                     "\r\nContent-Type: " + QByteArray::fromStdString(answer.contentType) +
-                     "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n";
+                     "\r\nContent-Type: " + QByteArray::fromStdString(answer.contentType) + "\r\n";
+    if (!answer.stream) {
+        out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    }
     for (const auto& [name, value] : answer.headers) {
         out += QByteArray::fromStdString(name) + ": " + QByteArray::fromStdString(value) + "\r\n";
     }
@@ -105,12 +111,28 @@ void TableServer::answerNext() {
     }
     const Pending asked = std::move(pending_.front());
     pending_.pop_front();
-    const tables::Response answer = service_.handle(asked.request, tables::Clock::now());
+    tables::Response answer = service_.handle(asked.request, tables::Clock::now());
+    std::erase_if(streams_, [](const QPointer<QTcpSocket>& socket) { return !socket; });
+    if (answer.stream && streams_.size() >= mostStreams) {
+        answer = {tables::status::busy, "text/plain; charset=utf-8", "Busy: ask for the rows.", {}};
+    }
     if (asked.socket && asked.socket->state() == QAbstractSocket::ConnectedState) {
         write(*asked.socket, answer);
+        if (answer.stream) {
+            streams_.push_back(asked.socket);
+        }
     }
     if (!pending_.empty()) {
         next_.start();
+    }
+}
+
+void TableServer::publish(const std::string& rows) {
+    const QByteArray event = QByteArray::fromStdString(tables::boardEvent(rows));
+    for (const QPointer<QTcpSocket>& socket : streams_) {
+        if (socket && socket->state() == QAbstractSocket::ConnectedState) {
+            socket->write(event);
+        }
     }
 }
 

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QTimer>
 #include <deque>
+#include <string>
+#include <vector>
 
 class QTcpSocket;
 
@@ -26,6 +28,8 @@ public:
     // otherwise why not, for the organiser.
     QString listen(const QHostAddress& address, quint16 port);
     quint16 port() const;
+    // Sends the standings' rows to every open event stream.
+    void publish(const std::string& rows);
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -40,6 +44,7 @@ private:
 
     tables::TableService& service_;
     std::deque<Pending> pending_;
+    std::vector<QPointer<QTcpSocket>> streams_;
     QTimer next_;
 };
 

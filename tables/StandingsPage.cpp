@@ -3,6 +3,8 @@
 #include "reports/PageText.h"
 #include "reports/Standings.h"
 
+#include <algorithm>
+
 namespace corvane::tables {
 
 std::string boardRows(const TournamentStore& store) {
@@ -36,19 +38,32 @@ std::string standingsPage(const std::string& rows) {
         .text(rows)
         .line("</tbody></table>")
         .line("<script>")
-        .line("(function(){var shown=document.getElementById('rows').innerHTML;")
+        .line("(function(){var shown='';")
+        .line(
+            "function show(t){if(t!==shown){shown=t;document.getElementById('rows').innerHTML=t;}}")
         .line("function ask(){var r=new XMLHttpRequest();r.open('GET','/standings/rows',true);")
         .line("r.onreadystatechange=function(){if(r.readyState!==4)return;")
-        .line("if(r.status===200&&r.responseText!==shown){shown=r.responseText;")
-        .line("document.getElementById('rows').innerHTML=shown;}")
+        .line("if(r.status===200)show(r.responseText);")
         .text("setTimeout(ask,")
         .number(standingsPollMilliseconds)
         .line(");};r.send();}")
-        .text("setTimeout(ask,")
-        .number(standingsPollMilliseconds)
-        .line(");})();")
+        .line("if(window.EventSource){var s=new EventSource('/standings/events');")
+        .line("s.onmessage=function(e){show(e.data);};")
+        .line("s.onerror=function(){s.close();ask();};}else ask();")
+        .line("})();")
         .line("</script></body></html>");
     return out;
+}
+
+std::string boardEvent(const std::string& rows) {
+    std::string event;
+    std::size_t from = 0;
+    while (from < rows.size()) {
+        const std::size_t end = std::min(rows.find('\n', from), rows.size());
+        event += "data: " + rows.substr(from, end - from) + "\n";
+        from = end + 1;
+    }
+    return (rows.empty() ? "data: \n" : event) + "\n";
 }
 
 } // namespace corvane::tables

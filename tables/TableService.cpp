@@ -62,9 +62,15 @@ Response TableService::handle(const Request& request, Clock::time_point now) {
         return response;
     }
     const bool get = request.method == "GET";
-    if (request.path == "/standings" || request.path == "/standings/rows") {
+    if (request.path == "/standings" || request.path == "/standings/rows" ||
+        request.path == standingsEventsPath) {
         if (!get) {
             return wrongMethod("GET");
+        }
+        if (request.path == standingsEventsPath) {
+            Response stream = answer(ok, "text/event-stream", boardEvent(boardRows_));
+            stream.stream = true;
+            return stream;
         }
         return request.path == "/standings" ? answer(ok, html, standingsPage(boardRows_))
                                             : answer(ok, html, boardRows_);

@@ -28,6 +28,9 @@ struct Response {
     std::string contentType = "text/plain; charset=utf-8";
     std::string body;
     std::vector<std::pair<std::string, std::string>> headers;
+    // The start of an event stream: the connection stays open, and each
+    // change of the standings is sent on it as `boardEvent` gives it.
+    bool stream = false;
 };
 
 class TableService {
@@ -62,6 +65,7 @@ public:
 
     // The standings' rows, kept current by the caller after every change.
     void setBoardRows(std::string rows) { boardRows_ = std::move(rows); }
+    const std::string& boardRows() const { return boardRows_; }
 
 private:
     Response submit(const Table& table, const Request& request);

@@ -102,5 +102,17 @@ TEST_F(PhonePageTest, AnEntryConfirmedAndSentAgainAfterALostConnectionIsSavedOnc
     EXPECT_EQ(store().games().size(), 1u);
 }
 
+TEST_F(PhonePageTest, TheStandingsPageFollowsAChangeWithoutBeingReloaded) {
+    ASSERT_TRUE(load(desk.address() + "/standings"));
+    const QString rows = QStringLiteral("document.getElementById('rows').textContent");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return run(rows).startsWith("1stAnn & Bob0"); }, loadMilliseconds));
+    ASSERT_TRUE(platform::applyChange(
+        nullptr, history::SaveGame{GameRecord{10, 200, 0, 0, "Ann & Bob", "Cy & Dee"}, {}}));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return run(rows).startsWith("1stCy & Dee1"); }, loadMilliseconds))
+        << run(rows).toStdString();
+}
+
 } // namespace
 } // namespace corvane::testing

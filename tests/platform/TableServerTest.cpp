@@ -8,6 +8,8 @@
 #include "platform/Changes.h"
 #include "platform/TableDesk.h"
 
+#include <QTcpSocket>
+
 namespace corvane::testing {
 namespace {
 
@@ -85,6 +87,35 @@ TEST_F(TableServerTest, AConfirmedResultIsSavedOnceThroughTheDoorWithItsTable) {
     EXPECT_TRUE(ask("GET", url(QStringLiteral("/standings/rows")))
                     .body.startsWith("<tr><td>1st</td><td>Ann &amp; Bob</td><td>1</td>"));
     EXPECT_TRUE(ask("GET", link(1)).body.contains("is saved"));
+}
+
+TEST_F(TableServerTest, TheStandingsStreamSendsTheRowsAfterEveryChange) {
+    QTcpSocket screen;
+    screen.connectToHost(QHostAddress::LocalHost, desk.port());
+    ASSERT_TRUE(screen.waitForConnected(replyMilliseconds));
+    screen.write("GET /standings/events HTTP/1.1\r\nHost: localhost\r\n\r\n");
+    QByteArray received;
+    const auto receivedEvents = [&](int count) {
+        return QTest::qWaitFor(
+            [&] {
+                received += screen.readAll();
+                return received.count("\n\n") >= count;
+            },
+            replyMilliseconds);
+    };
+    ASSERT_TRUE(receivedEvents(1)) << received.toStdString();
+    EXPECT_TRUE(received.startsWith("HTTP/1.1 200 OK\r\n"));
+    EXPECT_TRUE(received.contains("Content-Type: text/event-stream"));
+    EXPECT_FALSE(received.contains("Content-Length"));
+    EXPECT_TRUE(received.contains("data: <tr><td>1st</td>"));
+
+    // A game typed in Game Results reaches the screens as one reaches them from a table.
+    ASSERT_TRUE(platform::applyChange(
+        nullptr, history::SaveGame{GameRecord{10, 200, 0, 0, "Ann & Bob", "Cy & Dee"}, {}}));
+    ASSERT_TRUE(receivedEvents(2)) << received.toStdString();
+    EXPECT_TRUE(received.mid(received.indexOf("\n\n"))
+                    .startsWith("\n\ndata: <tr><td>1st</td><td>Cy &amp; Dee</td><td>1</td>"))
+        << received.toStdString();
 }
 
 TEST_F(TableServerTest, ManyTablesSendingTwiceSaveEachGameOnce) {

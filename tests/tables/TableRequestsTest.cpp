@@ -2,6 +2,7 @@
 // submits, bad requests are refused with their status, names are escaped,
 // and one address cannot flood the program.
 #include "ServiceFixture.h"
+#include "tables/StandingsPage.h"
 #include "tables/TableToken.h"
 
 #include <set>
@@ -170,6 +171,25 @@ TEST_F(ServiceTest, EveryNameOnEveryPageIsEscaped) {
     EXPECT_EQ(standings.status, 200);
     EXPECT_NE(standings.body.find("<td>1st</td>"), std::string::npos);
     EXPECT_EQ(request("GET", "/standings/rows").body, "<tr><td>1st</td><td>x</td></tr>");
+}
+
+TEST_F(ServiceTest, TheStandingsStreamCarriesTheRowsAsEvents) {
+    struct Row {
+        std::string rows;
+        std::string event;
+    };
+    for (const Row& row :
+         {Row{"", "data: \n\n"}, Row{"<tr>a</tr>\n", "data: <tr>a</tr>\n\n"},
+          Row{"<tr>a</tr>\n<tr>b</tr>\n", "data: <tr>a</tr>\ndata: <tr>b</tr>\n\n"}}) {
+        EXPECT_EQ(boardEvent(row.rows), row.event);
+    }
+    service.setBoardRows("<tr>a</tr>\n");
+    const Response stream = request("GET", std::string(standingsEventsPath));
+    EXPECT_TRUE(stream.stream);
+    EXPECT_EQ(stream.contentType, "text/event-stream");
+    EXPECT_EQ(stream.body, "data: <tr>a</tr>\n\n");
+    EXPECT_FALSE(request("GET", "/standings").stream);
+    EXPECT_EQ(request("POST", std::string(standingsEventsPath)).status, 405);
 }
 
 TEST_F(ServiceTest, TooManyRequestsFromOneAddressAreRefusedForAWhile) {
