@@ -42,7 +42,7 @@ TableDesk::TableDesk(QObject* parent, tables::RateLimits limits)
           [this](const GameRecord& game, int table) { return save(game, table); },
           [] { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString(); },
           limits) {
-    connect(&changeSignals(), &ChangeSignals::changed, this, &TableDesk::refreshBoard);
+    connect(&changeSignals(), &ChangeSignals::changed, this, &TableDesk::followTournament);
     service_.setListener([this](std::size_t) { emit queueChanged(); });
     refreshBoard();
 }
@@ -84,7 +84,22 @@ QString TableDesk::linkOf(const tables::Table& table) const {
     return address() + QStringLiteral("/t/") + QString::fromStdString(table.token);
 }
 
+std::string TableDesk::currentFolder() const {
+    const TournamentStore* store = TournamentStore::instance;
+    return store ? store->workingDirectory + "/" + store->tournamentFolder : std::string();
+}
+
+void TableDesk::followTournament() {
+    if (!service_.tables().tables().empty() && currentFolder() != tablesFolder_) {
+        service_.endRound();
+        emit tablesChanged();
+        emit queueChanged();
+    }
+    refreshBoard();
+}
+
 void TableDesk::openRound(const std::vector<std::pair<std::string, std::string>>& pairs) {
+    tablesFolder_ = currentFolder();
     service_.openRound(pairs, tables::systemRandom());
     emit tablesChanged();
     emit queueChanged();
@@ -97,6 +112,7 @@ void TableDesk::openAnyTeams(int count) {
             teams.push_back(team.teamName);
         }
     }
+    tablesFolder_ = currentFolder();
     service_.openAnyTeams(count, std::move(teams), tables::systemRandom());
     emit tablesChanged();
     emit queueChanged();

@@ -60,12 +60,16 @@ signals:
 private:
     bool save(const GameRecord& game, int table);
     void refreshBoard();
+    // Another tournament opened: the tables of the last one close.
+    void followTournament();
+    std::string currentFolder() const;
 
     tables::TableService service_;
     std::unique_ptr<TableServer> server_;
     QHostAddress listening_;
     QPointer<QWidget> owner_;
     QString lastProblem_;
+    std::string tablesFolder_; // the tournament the open tables belong to
 };
 
 } // namespace corvane::platform

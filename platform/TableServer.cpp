@@ -66,6 +66,59 @@ void write(QTcpSocket& socket, const tables::Response& answer) {
     socket.write(out + "\r\n" + body);
 }
 
+// What a request may declare before its body is read: far above a result's
+// size (those are checked, and refused with a status, by the service), far
+// below what would cost memory. The headers must end within the first block.
+constexpr qint64 mostDeclaredBody = 64 * 1024;
+constexpr qint64 headerBlock = 8 * 1024;
+
+// True when the bytes waiting on a connection start a request that must not
+// be read: headers longer than a block, a declared body over the limit, or a
+// body in chunks (a phone's request never sends one).
+bool refusedUnread(const QByteArray& start) {
+    const qsizetype headersEnd = start.indexOf("\r\n\r\n");
+    if (headersEnd < 0) {
+        return start.size() >= headerBlock;
+    }
+    const QByteArray headers = start.left(headersEnd).toLower();
+    if (headers.contains("\r\ntransfer-encoding:")) {
+        return true;
+    }
+    const qsizetype length = headers.indexOf("\r\ncontent-length:");
+    if (length < 0) {
+        return false;
+    }
+    const qsizetype from = length + qsizetype(sizeof("\r\ncontent-length:") - 1);
+    const qsizetype lineEnd = headers.indexOf("\r\n", from);
+    bool number = false;
+    const qint64 declared =
+        headers.mid(from, lineEnd < 0 ? -1 : lineEnd - from).trimmed().toLongLong(&number);
+    return !number || declared > mostDeclaredBody;
+}
+
+// Looks at what each connection sends before the HTTP server reads it, and
+// cuts a connection whose request must not be read at all.
+class GuardedTcpServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr handle) override {
+        auto* socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(handle)) {
+            delete socket;
+            return;
+        }
+        // Connected before the server's own handler, so it sees the bytes first.
+        connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            if (refusedUnread(socket->peek(headerBlock))) {
+                socket->abort();
+            }
+        });
+        addPendingConnection(socket);
+    }
+};
+
 } // namespace
 
 TableServer::TableServer(tables::TableService& service, QObject* parent)
@@ -76,7 +129,7 @@ TableServer::TableServer(tables::TableService& service, QObject* parent)
 }
 
 QString TableServer::listen(const QHostAddress& address, quint16 port) {
-    auto* server = new QTcpServer(this);
+    auto* server = new GuardedTcpServer(this);
     if (!server->listen(address, port)) {
         const QString problem = server->errorString();
         delete server;

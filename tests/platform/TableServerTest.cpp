@@ -67,6 +67,16 @@ TEST_F(TableServerTest, ListensOnLoopbackAndAnswersOnlyItsOwnPages) {
     EXPECT_TRUE(desk.address().isEmpty());
 }
 
+TEST_F(TableServerTest, AnotherTournamentOpenedClosesTheTablesOfTheLast) {
+    const QString first = link(1);
+    emit platform::changeSignals().changed(); // a change within the same tournament
+    EXPECT_EQ(desk.service().tables().tables().size(), 2u);
+    store().tournamentFolder = "Tournament2";
+    emit platform::changeSignals().changed();
+    EXPECT_TRUE(desk.service().tables().tables().empty());
+    EXPECT_EQ(ask("GET", first).status, 404);
+}
+
 TEST_F(TableServerTest, AConfirmedResultIsSavedOnceThroughTheDoorWithItsTable) {
     desk.setSaveConfirmed(true);
     const QByteArray body = "id=phone-entry-0001&s1=150&f1=1&s2=120&f2=0&both=1&device=test";
@@ -87,6 +97,31 @@ TEST_F(TableServerTest, AConfirmedResultIsSavedOnceThroughTheDoorWithItsTable) {
     EXPECT_TRUE(ask("GET", url(QStringLiteral("/standings/rows")))
                     .body.startsWith("<tr><td>1st</td><td>Ann &amp; Bob</td><td>1</td>"));
     EXPECT_TRUE(ask("GET", link(1)).body.contains("is saved"));
+}
+
+TEST_F(TableServerTest, ARequestThatMustNotBeReadIsCutUnread) {
+    struct Row {
+        const char* what;
+        QByteArray request;
+    };
+    const Row rows[] = {
+        {"a huge body declared",
+         "POST /t/x HTTP/1.1\r\nHost: a\r\nContent-Length: 99999999\r\n\r\n"},
+        {"a body in chunks", "POST /t/x HTTP/1.1\r\nHost: a\r\nTransfer-Encoding: chunked\r\n\r\n"},
+        {"a length that is no number", "POST /t/x HTTP/1.1\r\nContent-Length: 1e9\r\n\r\n"},
+        {"endless headers", "GET / HTTP/1.1\r\nX: " + QByteArray(16 * 1024, 'x')},
+    };
+    for (const Row& row : rows) {
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, desk.port());
+        ASSERT_TRUE(client.waitForConnected(replyMilliseconds)) << row.what;
+        client.write(row.request);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return client.state() == QAbstractSocket::UnconnectedState; }, replyMilliseconds))
+            << row.what;
+        EXPECT_FALSE(client.readAll().contains("HTTP/1.1")) << row.what << ": never answered";
+    }
+    EXPECT_EQ(ask("GET", url(QStringLiteral("/standings"))).status, 200) << "still serving";
 }
 
 TEST_F(TableServerTest, TheStandingsStreamSendsTheRowsAfterEveryChange) {
