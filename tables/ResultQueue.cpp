@@ -35,7 +35,7 @@ Answer ResultQueue::receive(int round, int table, const Submission& submission,
     }
     std::optional<std::size_t> index = itemOf(round, table);
     if (index && items_[*index].state == ResultState::saved) {
-        seen_.emplace(submission.id, *index);
+        // Nothing more is taken for a saved table, nor remembered.
         return Answer::saved;
     }
     if (!index || items_[*index].state == ResultState::rejected) {
