@@ -75,6 +75,9 @@ TableEntryDialog::TableEntryDialog(QWidget* parent)
                         QStringLiteral("Flags"), QStringLiteral("State"), QStringLiteral("Device"),
                         QStringLiteral("When")});
     layout->addWidget(queue_, 1);
+    problem_ = named(new QLabel(this), id::problem);
+    problem_->setWordWrap(true);
+    layout->addWidget(problem_);
     auto* actions = new QHBoxLayout;
     const std::pair<int, const char*> buttons[] = {
         {id::accept, "&Accept"}, {id::edit, "&Edit..."}, {id::reject, "&Reject"}};
@@ -228,6 +231,7 @@ void TableEntryDialog::FillQueue() {
     if (selected >= 0 && selected < queue_->rowCount()) {
         queue_->selectRow(selected);
     }
+    problem_->setText(desk_.lastProblem());
     FillTables();
 }
 

@@ -51,6 +51,7 @@ private:
     QTableWidget* tables_ = nullptr;
     QLabel* code_ = nullptr;
     QTableWidget* queue_ = nullptr;
+    QLabel* problem_ = nullptr; // why a result saved on its own was not saved
     QCheckBox* saveConfirmed_ = nullptr;
 };
 

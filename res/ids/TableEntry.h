@@ -20,4 +20,5 @@ inline constexpr int edit = 1131;
 inline constexpr int reject = 1132;
 inline constexpr int saveConfirmed = 1133;
 inline constexpr int close = 1134;
+inline constexpr int problem = 1135;
 } // namespace corvane::ids::tableEntry

@@ -9,6 +9,7 @@
 #include "dialogs/TableEntryDialog.h"
 #include "history/ChangeHistory.h"
 #include "history/Journal.h"
+#include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
 #include "platform/TableDesk.h"
 
@@ -30,8 +31,10 @@ namespace id = ids::tableEntry;
 class TableEntryTest : public testing::OpenTournamentTest {
 protected:
     TableEntryTest() {
-        for (const char* pair : {"Ann Bob", "Cid Dee", "Eve Fay", "Gus Hal"})
+        for (const char* pair : {"Ann Bob", "Cid Dee", "Eve Fay", "Gus Hal"}) {
+            store().addPlayers({std::string(pair, 3), pair + 4});
             store().buildTeam(std::string(pair, 3), pair + 4);
+        }
         store().refreshOpponentLists();
         desk().setSaveConfirmed(false);
         desk().openRound({{"Ann & Bob", "Cid & Dee"}, {"Eve & Fay", "Gus & Hal"}});
@@ -160,10 +163,18 @@ TEST_F(TableEntryTest, ARejectedResultIsNotSavedAndAConfirmedOneIsSavedWhenSwitc
 
     control<QCheckBox>(window, id::saveConfirmed).setChecked(true);
     EXPECT_TRUE(desk().saveConfirmed());
+    // A team renamed since the tables opened: the door refuses, and the window says why.
+    ASSERT_TRUE(platform::applyChange(nullptr, history::RenamePlayer{"Ann", "Anne"}));
+    EXPECT_EQ(send(1, "id=phone-one-0003&s1=10&f1=0&s2=20&f2=0&both=1").body, "waiting-organiser");
+    EXPECT_TRUE(store().games().empty());
+    EXPECT_EQ(cell(window, 1, 4), "Confirmed by both teams");
+    EXPECT_TRUE(control<QLabel>(window, id::problem).text().contains("Ann & Bob"))
+        << control<QLabel>(window, id::problem).text().toStdString();
     EXPECT_EQ(send(2, "id=phone-two-0001&s1=90&f1=0&s2=80&f2=0&both=1").body, "saved");
     ASSERT_EQ(store().games().size(), 1u);
     EXPECT_EQ(store().games()[0].team1Name, "Eve & Fay");
-    EXPECT_EQ(cell(window, 1, 4), "Saved");
+    EXPECT_EQ(cell(window, 2, 4), "Saved");
+    EXPECT_TRUE(control<QLabel>(window, id::problem).text().isEmpty());
     EXPECT_EQ(control<QTableWidget>(window, id::tables).item(1, 2)->text(), "Saved");
 
     // New tables drop a waiting result only when the organiser says so.
