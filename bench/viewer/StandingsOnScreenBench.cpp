@@ -7,10 +7,14 @@
 // - the results viewer left open reloads the leader board in place.
 // The clock starts when the save question is answered and stops when the
 // display reports the frame drawn, or the new viewer reports its page shown.
+// BM_TableResultToDisplayDrawn does the same for a result a table confirms on
+// its phone: the clock starts as the request is sent to the program's server
+// on loopback, and results confirmed by both teams are saved at once.
 #include "app/ViewResults.h"
 #include "dialogs/GameResultsDialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Services.h"
+#include "platform/TableDesk.h"
 #include "res/ids/GameResults.h"
 #include "store/TournamentStore.h"
 #include "viewer/DisplayWindow.h"
@@ -18,6 +22,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -156,13 +162,21 @@ struct Times {
     }
 };
 
+// The projector display of the tournament, shown and drawn once.
+struct ShownDisplay {
+    corvane::viewer::DisplayWindow display;
+    QSignalSpy updated{&display, &corvane::viewer::DisplayWindow::updated};
+    explicit ShownDisplay(const SavingTournament& tournament) : display(tournament.dir.path()) {
+        display.ShowOn(QGuiApplication::primaryScreen());
+        while (updated.isEmpty())
+            updated.wait(1000);
+    }
+};
+
 void BM_SaveToDisplayDrawn(benchmark::State& state) {
     SavingTournament tournament;
-    corvane::viewer::DisplayWindow display(tournament.dir.path());
-    QSignalSpy updated(&display, &corvane::viewer::DisplayWindow::updated);
-    display.ShowOn(QGuiApplication::primaryScreen());
-    while (updated.isEmpty())
-        updated.wait(1000);
+    ShownDisplay shown(tournament);
+    QSignalSpy& updated = shown.updated;
     int round = 0;
     Times times;
     for (auto _ : state) {
@@ -177,6 +191,51 @@ void BM_SaveToDisplayDrawn(benchmark::State& state) {
     times.report(state);
 }
 BENCHMARK(BM_SaveToDisplayDrawn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+void BM_TableResultToDisplayDrawn(benchmark::State& state) {
+    SavingTournament tournament;
+    ShownDisplay shown(tournament);
+    QSignalSpy& updated = shown.updated;
+    corvane::platform::TableDesk desk;
+    desk.setSaveConfirmed(true);
+    if (!desk.start(QHostAddress::LocalHost, 0).isEmpty()) {
+        state.SkipWithError("no loopback port");
+        return;
+    }
+    std::vector<std::pair<std::string, std::string>> pairs;
+    const auto& teams = TournamentStore::instance->teams();
+    for (int i = 0; i + 1 < teamCount; i += 2)
+        pairs.emplace_back(teams[static_cast<std::size_t>(i)].teamName,
+                           teams[static_cast<std::size_t>(i + 1)].teamName);
+    desk.openRound(pairs);
+    QNetworkAccessManager network;
+    int table = 0;
+    Times times;
+    for (auto _ : state) {
+        if (tournament.launcher.started)
+            tournament.launcher.started->waitForFinished(-1);
+        updated.clear();
+        QNetworkRequest request{
+            QUrl(desk.linkOf(desk.service().tables().tables()[static_cast<std::size_t>(table)]))};
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+        const Clock::time_point sent = Clock::now();
+        QNetworkReply* reply =
+            network.post(request, "id=bench-table-" + QByteArray::number(++table) +
+                                      "&s1=150&f1=0&s2=120&f2=1&both=1");
+        while (updated.isEmpty())
+            updated.wait(1000);
+        times.stop(state, sent);
+        reply->deleteLater();
+    }
+    // The viewer the last save started ends before the tournament goes.
+    if (tournament.launcher.started)
+        tournament.launcher.started->waitForFinished(-1);
+    times.report(state);
+}
+BENCHMARK(BM_TableResultToDisplayDrawn)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(15);
 
 void BM_SaveToViewerShown(benchmark::State& state) {
     SavingTournament tournament;
