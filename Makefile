@@ -22,8 +22,14 @@ all: build
 deps:
 	./scripts/install-deps
 
+# Release is what users and the package get, so it is what the tests build,
+# with warnings as errors; `make run` alone keeps whatever the folder has (off
+# in a fresh one, so another compiler's new warning does not stop a user).
+BUILD_TYPE ?= Release
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(if $(WERROR),-DCORVANE_WERROR=$(WERROR))
+
+test: WERROR = ON
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -11,13 +11,8 @@ namespace {
 // True when `path` already holds exactly `contents`. Read without waiting, so a
 // pipe in a page's place cannot hold publishing up.
 bool holdsAlready(const std::string& path, std::string_view contents) {
-    if (stampOf(path).size != static_cast<std::int64_t>(contents.size())) {
-        return false;
-    }
-    std::string current;
-    const ReadResult read =
-        readRegularFile(path, current, static_cast<std::int64_t>(contents.size()));
-    return !read.refused() && read.stamp().exists && current == contents;
+    return stampOf(path).size == static_cast<std::int64_t>(contents.size()) &&
+           regularFileHolds(path, contents);
 }
 
 } // namespace

@@ -123,4 +123,49 @@ std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams) {
     return names;
 }
 
+namespace {
+
+struct RememberedPage {
+    std::string firstPlayer;
+    std::string secondPlayer;
+    std::string pageName;
+};
+
+// By exact team name; filled whole from one call, so it answers only for a
+// team set it saw entire.
+using RememberedPages = std::unordered_map<std::string, RememberedPage>;
+
+bool sameTeams(const RememberedPages& remembered, RecordList<TeamRecord> teams) {
+    if (remembered.size() != teams.size()) {
+        return false;
+    }
+    return std::ranges::all_of(teams, [&](const TeamRecord& team) {
+        const auto found = remembered.find(team.teamName);
+        return found != remembered.end() && found->second.firstPlayer == team.firstPlayer &&
+               found->second.secondPlayer == team.secondPlayer;
+    });
+}
+
+} // namespace
+
+std::vector<std::string> rememberedTeamPageNames(RecordList<TeamRecord> teams) {
+    thread_local RememberedPages remembered;
+    if (!sameTeams(remembered, teams)) {
+        std::vector<std::string> names = uniqueTeamPageNames(teams);
+        remembered.clear();
+        for (std::size_t i = 0; i < teams.size(); ++i) {
+            remembered.insert_or_assign(
+                teams[i].teamName,
+                RememberedPage{teams[i].firstPlayer, teams[i].secondPlayer, names[i]});
+        }
+        return names;
+    }
+    std::vector<std::string> names;
+    names.reserve(teams.size());
+    for (const TeamRecord& team : teams) {
+        names.push_back(remembered.find(team.teamName)->second.pageName);
+    }
+    return names;
+}
+
 } // namespace corvane

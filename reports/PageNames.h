@@ -29,4 +29,9 @@ std::string teamPageName(const TeamRecord& team);
 // team names, so the same teams get the same names in any order.
 std::vector<std::string> uniqueTeamPageNames(RecordList<TeamRecord> teams);
 
+// The same names, taken from the last call on this thread when the same teams
+// (names and players) come again in another order, as after a result: the
+// standings move, the names do not.
+std::vector<std::string> rememberedTeamPageNames(RecordList<TeamRecord> teams);
+
 } // namespace corvane

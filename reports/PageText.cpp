@@ -1,7 +1,10 @@
 #include "reports/PageText.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace corvane {
@@ -102,7 +105,41 @@ void appendNumber(std::string& out, std::int64_t value) {
     out.append(buffer, result.ptr);
 }
 
+namespace {
+
+// Below this, value * 10 is off the exact product by far less than
+// clearTieDistance, so rounding it gives what rounding the exact value gives.
+constexpr double quickTenthsBelow = 1e9;
+constexpr double clearTieDistance = 1e-6;
+
+// The tenths of `value` rounded as "%.1f" rounds them, when a plain product
+// can tell; nothing for a value at or near a tie or out of range.
+std::optional<std::int64_t> quickTenths(double value) {
+    const double scaled = value * 10.0;
+    if (!(std::fabs(scaled) < quickTenthsBelow)) {
+        return std::nullopt;
+    }
+    const double fromTie = std::fabs(scaled - std::floor(scaled) - 0.5);
+    if (fromTie < clearTieDistance) {
+        return std::nullopt;
+    }
+    return std::llround(scaled);
+}
+
+} // namespace
+
 void appendOneDecimal(std::string& out, double value) {
+    if (const std::optional<std::int64_t> tenths = quickTenths(value)) {
+        // printf keeps the sign of a negative value that rounds to zero.
+        if (*tenths < 0 || std::signbit(value)) {
+            out += '-';
+        }
+        const std::int64_t magnitude = *tenths < 0 ? -*tenths : *tenths;
+        appendNumber(out, magnitude / 10);
+        out += '.';
+        out += static_cast<char>('0' + magnitude % 10);
+        return;
+    }
     // As "%.1f" prints it (both round the exact value), without printf's cost.
     // Room for the widest double (309 digits, sign, ".0").
     char buffer[320];

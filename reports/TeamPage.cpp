@@ -34,13 +34,12 @@ GamesByTeam::GamesByTeam(const TournamentStore& store, std::span<const std::stri
         }
     }
     const auto games = store.games();
-    for (std::size_t i = 0; i < games.size(); ++i) {
-        const auto [hash1, hash2] = store.gameTeamHashes(i);
-        const GameRecord& game = games[i];
-        for (const Wanted& team : wanted) {
-            const bool first = hash1 == team.hash && namesEqual(game.team1Name, team.name);
+    for (const Wanted& team : wanted) {
+        for (const std::uint32_t position : store.gamesWithHash(team.hash)) {
+            const GameRecord& game = games[position];
+            const bool first = namesEqual(game.team1Name, team.name);
             // A game naming the same team twice is listed once, as team 1.
-            if (first || (hash2 == team.hash && namesEqual(game.team2Name, team.name))) {
+            if (first || namesEqual(game.team2Name, team.name)) {
                 team.games->push_back({&game, first});
             }
         }

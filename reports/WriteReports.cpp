@@ -7,11 +7,11 @@
 #include "reports/TeamPage.h"
 #include "store/AtomicFile.h"
 #include "store/FileSystem.h"
-#include "store/NameCompare.h"
 #include "store/RegularFile.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <unordered_set>
 
 namespace corvane {
@@ -80,6 +80,29 @@ SaveResult pageAllowed(const TournamentStore& store, const std::string& path) {
 
 namespace {
 
+// About what one team's row of the leader board takes, so that the page is
+// built without growing.
+constexpr std::size_t leaderBoardRowBytes = 1024;
+
+// Per team of the store, in its order, whether its page is made: all, or those
+// named in `only`.
+std::vector<bool> wantedTeams(const TournamentStore& store,
+                              const std::span<const std::string>* only) {
+    const RecordList<TeamRecord> teams = store.teams();
+    std::vector<bool> wanted(teams.size(), only == nullptr);
+    if (only == nullptr || teams.empty()) {
+        return wanted;
+    }
+    std::vector<const TeamRecord*> named;
+    for (const std::string& name : *only) {
+        std::ranges::copy(store.teamsNamed(name), std::back_inserter(named));
+    }
+    for (std::size_t i = 0; i < teams.size(); ++i) {
+        wanted[i] = std::ranges::find(named, &teams[i]) != named.end();
+    }
+    return wanted;
+}
+
 // The leader board and the pages of every team, or (with `only`) of the
 // teams named there.
 ReportOutcome publishPages(TournamentStore& store, const std::span<const std::string>* only) {
@@ -96,22 +119,19 @@ ReportOutcome publishPages(TournamentStore& store, const std::span<const std::st
         removeLeftoverTemporaries(store.tournamentPath());
     }
     orderStandings(store);
-    const std::vector<std::string> pageNames = uniqueTeamPageNames(store.teams());
+    const std::vector<std::string> pageNames = rememberedTeamPageNames(store.teams());
 
     std::string page;
+    page.reserve(store.teams().size() * leaderBoardRowBytes);
     appendLeaderBoard(page, store.teams(), pageNames);
     publish(outcome, store.filePath(leaderBoardFileName), page);
 
     const GamesByTeam gamesByTeam =
         only == nullptr ? GamesByTeam(store.games()) : GamesByTeam(store, *only);
-    const auto wanted = [&](const TeamRecord& team) {
-        return only == nullptr || std::ranges::any_of(*only, [&](const std::string& name) {
-                   return namesEqual(name, team.teamName);
-               });
-    };
+    const std::vector<bool> wanted = wantedTeams(store, only);
     for (std::size_t i = 0; i < store.teams().size(); ++i) {
         const TeamRecord& team = store.teams()[i];
-        if (!wanted(team)) {
+        if (!wanted[i]) {
             continue;
         }
         const TeamRecord* owner = store.findTeam(team.teamName);

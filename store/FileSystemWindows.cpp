@@ -259,6 +259,7 @@ int keepPermissions(const std::string&, FileHandle) {
 int replaceFile(const std::string& from, const std::string& to) {
     const std::wstring source = wide(from);
     const std::wstring target = wide(to);
+    bool deniedUnheld = false;
     for (int attempt = 1;; ++attempt) {
         if (::MoveFileExW(source.c_str(), target.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -270,9 +271,17 @@ int replaceFile(const std::string& from, const std::string& to) {
         }
         const bool targetHeld = heldOpen(to);
         if (!targetHeld && !heldOpen(from)) {
-            return error; // denied for good: a folder, or a read-only file, in the way
+            // The holder may have let go between the move and the look: only a
+            // second refusal with nothing holding either file is for good (a
+            // folder, or a read-only file, in the way).
+            if (deniedUnheld) {
+                return error;
+            }
+            deniedUnheld = true;
+            continue;
         }
-        if (attempt == replaceAttempts) {
+        deniedUnheld = false;
+        if (attempt >= replaceAttempts) {
             lastFailure = targetHeld ? ERROR_SHARING_VIOLATION : error;
             return lastFailure;
         }

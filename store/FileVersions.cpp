@@ -21,11 +21,13 @@ void TournamentStore::noteRead(const std::string& path, const ReadResult& read) 
 }
 
 SaveResult TournamentStore::checkBeforeSave(const std::string& path) const {
-    for (const std::optional<ReadResult>& refused : {refusedDat_, refusedData_}) {
-        if (refused) {
+    // By address: copies of the two into a list are what GCC's optimiser then
+    // takes for unset.
+    for (const std::optional<ReadResult>* refused : {&refusedDat_, &refusedData_}) {
+        if (refused->has_value()) {
             return SaveResult::failure(
-                path, refused->file() + " could not be read when the tournament was opened (" +
-                          refused->reason() +
+                path, (*refused)->file() + " could not be read when the tournament was opened (" +
+                          (*refused)->reason() +
                           "), so nothing is saved until the tournament is opened again with "
                           "that file readable");
         }

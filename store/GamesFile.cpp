@@ -136,7 +136,7 @@ ReadResult TournamentStore::readGames() {
         const GameRecord& done = *games_.back();
         const std::size_t hash1 = foldedHash(done.team1Name);
         const std::size_t hash2 = foldedHash(done.team2Name);
-        gameHashes_.emplace_back(hash1, hash2);
+        gameHashes_.append({hash1, hash2});
         TeamRecord* first = findTeamIndexed(done.team1Name, hash1);
         TeamRecord* second = findTeamIndexed(done.team2Name, hash2);
         applyToTeams(done, first, second);

@@ -2,6 +2,8 @@
 
 #include "store/FileSystem.h"
 
+#include <memory>
+
 namespace corvane {
 namespace {
 
@@ -71,6 +73,33 @@ ReadResult readRegularFile(const std::string& path, std::string& contents, std::
     }
     contents.resize(done);
     return ReadResult::read(info.stamp);
+}
+
+bool regularFileHolds(const std::string& path, std::string_view contents) {
+    const Descriptor file{os::openForReading(path)};
+    os::FileInfo info;
+    if (file.fd == os::noFile || !os::infoOf(file.fd, info) || info.kind != os::FileKind::regular ||
+        info.stamp.size != static_cast<std::int64_t>(contents.size())) {
+        return false;
+    }
+    constexpr std::size_t pieceBytes = 65536;
+    const auto piece = std::make_unique<char[]>(pieceBytes);
+    std::size_t done = 0;
+    for (;;) {
+        const std::int64_t n = os::readSome(file.fd, piece.get(), pieceBytes);
+        if (n < 0) {
+            return false;
+        }
+        const auto count = static_cast<std::size_t>(n);
+        if (count == 0) {
+            return done == contents.size();
+        }
+        if (count > contents.size() - done ||
+            contents.substr(done, count) != std::string_view(piece.get(), count)) {
+            return false;
+        }
+        done += count;
+    }
 }
 
 } // namespace corvane

@@ -34,22 +34,21 @@ bool TournamentStore::removeGame(std::string_view gameLine) {
 void TournamentStore::removeGameAt(std::size_t position) {
     takeOutGame(position);
     games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(position));
-    gameHashes_.erase(gameHashes_.begin() + static_cast<std::ptrdiff_t>(position));
+    gameHashes_.erase(position);
 }
 
 void TournamentStore::insertGameAt(std::size_t position, GameRecord game) {
     position = std::min(position, games_.size());
     games_.insert(games_.begin() + static_cast<std::ptrdiff_t>(position),
                   std::make_unique<GameRecord>(std::move(game)));
-    gameHashes_.insert(gameHashes_.begin() + static_cast<std::ptrdiff_t>(position),
-                       hashesOf(*games_[position]));
+    gameHashes_.insert(position, hashesOf(*games_[position]));
     applyStoredGame(*games_[position]);
 }
 
 void TournamentStore::replaceGameAt(std::size_t position, GameRecord game) {
     takeOutGame(position);
     *games_.at(position) = std::move(game);
-    gameHashes_[position] = hashesOf(*games_[position]);
+    gameHashes_.replace(position, hashesOf(*games_[position]));
     applyStoredGame(*games_[position]);
 }
 

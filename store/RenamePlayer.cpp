@@ -35,6 +35,8 @@ bool TournamentStore::renamePlayer(std::string_view oldName, std::string newName
         return true;
     }
     rebuildTeamIndex();
+    std::vector<GameHashIndex::Hashes> hashes;
+    hashes.reserve(games_.size());
     for (std::size_t i = 0; i < games_.size(); ++i) {
         GameRecord& game = *games_[i];
         for (std::string* name : {&game.team1Name, &game.team2Name}) {
@@ -42,8 +44,9 @@ bool TournamentStore::renamePlayer(std::string_view oldName, std::string newName
                 *name = found->second;
             }
         }
-        gameHashes_[i] = hashesOf(game);
+        hashes.push_back(hashesOf(game));
     }
+    gameHashes_.assign(std::move(hashes));
     return true;
 }
 

@@ -68,6 +68,19 @@ const TeamRecord* TournamentStore::findTeam(std::string_view name) const {
     return findTeamIndexed(name, foldedHash(name));
 }
 
+std::vector<const TeamRecord*> TournamentStore::teamsNamed(std::string_view name) const {
+    std::vector<const TeamRecord*> named;
+    const auto found = index_->teamsByHash.find(foldedHash(name));
+    if (found != index_->teamsByHash.end()) {
+        for (const NameIndex::IndexedTeam& entry : found->second) {
+            if (namesEqual(entry.team->teamName, name)) {
+                named.push_back(entry.team);
+            }
+        }
+    }
+    return named;
+}
+
 bool TournamentStore::hasPlayer(std::string_view name) const {
     const auto found = index_->playersByHash.find(foldedHash(name));
     if (found == index_->playersByHash.end()) {
@@ -109,7 +122,7 @@ void TournamentStore::appendTeam(std::unique_ptr<TeamRecord> team) {
 
 void TournamentStore::recordGame(GameRecord game) {
     games_.push_back(std::make_unique<GameRecord>(std::move(game)));
-    gameHashes_.push_back(hashesOf(*games_.back()));
+    gameHashes_.append(hashesOf(*games_.back()));
     applyStoredGame(*games_.back());
 }
 
@@ -134,7 +147,16 @@ void TournamentStore::reorderTeams(
     std::stable_sort(teams_.begin(), teams_.end(),
                      [&](const std::unique_ptr<TeamRecord>& a,
                          const std::unique_ptr<TeamRecord>& b) { return before(*a, *b); });
-    rebuildTeamIndex();
+    // The same teams under the same names: only their positions move.
+    std::vector<std::size_t> positionById(teamsById_.size());
+    for (std::size_t i = 0; i < teams_.size(); ++i) {
+        positionById[teams_[i]->id_] = i;
+    }
+    for (auto& [hash, entries] : index_->teamsByHash) {
+        for (NameIndex::IndexedTeam& entry : entries) {
+            entry.position = positionById[entry.team->id_];
+        }
+    }
 }
 
 ReadResult TournamentStore::loadAll() {

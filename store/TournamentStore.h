@@ -1,6 +1,7 @@
 #pragma once
 // The one in-memory home of the current tournament.
 #include "store/FileFormat.h"
+#include "store/GameHashIndex.h"
 #include "store/ReadResult.h"
 #include "store/RecordList.h"
 #include "store/Records.h"
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -48,6 +50,8 @@ public:
     // Lookups: names compared without regard to case; among names that differ only
     // in case the one spelled exactly so, then the first in list order.
     const TeamRecord* findTeam(std::string_view name) const;
+    // Every team whose name equals `name` letter case aside, in no set order.
+    std::vector<const TeamRecord*> teamsNamed(std::string_view name) const;
     bool hasPlayer(std::string_view name) const;
 
     // What the organiser does. Each keeps the indexes, statistics and played
@@ -63,10 +67,11 @@ public:
     // statistics, clears the two teams' played marks unless another game
     // between them remains, and destroys it. False if none matched.
     bool removeGame(std::string_view gameLine);
-    // The folded hashes (foldedHash) of the two team names of the game at
-    // `position`: a few teams' games are found among many by comparing numbers.
-    std::pair<std::size_t, std::size_t> gameTeamHashes(std::size_t position) const {
-        return gameHashes_[position];
+    // The positions in `games`, ascending, of the games one of whose team
+    // names has the folded hash (foldedHash) `hash`: a few teams' games are
+    // found among many without looking at every game.
+    std::span<const std::uint32_t> gamesWithHash(std::size_t hash) const {
+        return gameHashes_.positionsOf(hash);
     }
     // The position of the first game whose game line is `gameLine`.
     std::optional<std::size_t> findGame(std::string_view gameLine) const;
@@ -173,7 +178,7 @@ private:
     std::vector<std::unique_ptr<std::string>> players_;
     std::vector<std::unique_ptr<GameRecord>> games_;
     // Beside each game, its team names' folded hashes, kept in step with games_.
-    std::vector<std::pair<std::size_t, std::size_t>> gameHashes_;
+    GameHashIndex gameHashes_;
     static std::pair<std::size_t, std::size_t> hashesOf(const GameRecord& game);
     std::unique_ptr<NameIndex> index_;
     // The version of each file as last read or written here, by path.

@@ -3,6 +3,7 @@
 #include "viewer/DisplayPage.h"
 #include "viewer/ResultsPage.h"
 #include "viewer/StackBelowActive.h"
+#include "viewer/ViewFrames.h"
 #include "viewer/WindowPlacement.h"
 
 #include <QDateTime>
@@ -47,7 +48,8 @@ constexpr int labelMargin = 12;
 DisplayWindow::DisplayWindow(const QString& workingDirectory, QWidget* parent)
     : QWidget(parent), boards_(QDir(workingDirectory).absolutePath().toStdString()),
       profile_(new QWebEngineProfile(this)), page_(new DisplayPage(profile_, this)),
-      view_(new QWebEngineView(this)), updatedLabel_(new QLabel(this)) {
+      view_(new QWebEngineView(this)), updatedLabel_(new QLabel(this)),
+      frames_(new ViewFrames(view_)) {
     setWindowTitle(QString::fromLatin1(displayCaption));
     setAttribute(Qt::WA_ShowWithoutActivating);
     stackBelowActiveWhenShown(*this);
@@ -68,6 +70,7 @@ DisplayWindow::DisplayWindow(const QString& workingDirectory, QWidget* parent)
     updatedLabel_->hide();
 
     connect(page_, &DisplayPage::drawn, this, &DisplayWindow::OnDrawn);
+    connect(frames_, &ViewFrames::shown, this, &DisplayWindow::OnShown);
     connect(view_, &QWebEngineView::loadFinished, this, &DisplayWindow::OnLoadFinished);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this,
             &DisplayWindow::OnFolderChanged);
@@ -207,6 +210,13 @@ void DisplayWindow::OnLoadFinished(bool ok) {
 void DisplayWindow::OnDrawn(int generation) {
     if (generation != generation_)
         return; // an older update; a newer one is on its way
+    // The label changes with the table, not before it.
+    frames_->awaitFrame(generation);
+}
+
+void DisplayWindow::OnShown(int generation) {
+    if (generation != generation_)
+        return;
     const FileStamp stamp = boards_.currentStamp();
     if (stamp.exists) {
         const QDateTime published = QDateTime::fromMSecsSinceEpoch(stamp.modifiedNs / 1'000'000);

@@ -16,6 +16,7 @@ class QWebEngineView;
 namespace corvane::viewer {
 
 class DisplayPage;
+class ViewFrames;
 
 inline constexpr const char* displayCaption = "Standings Display - Corvane Tournament Software";
 
@@ -39,7 +40,7 @@ public:
     QString boardPath() const;
 
 signals:
-    // The standings just published have been drawn.
+    // The standings just published are in the window.
     void updated();
 
 protected:
@@ -51,6 +52,7 @@ private:
     void OnCheck();
     void OnLoadFinished(bool ok);
     void OnDrawn(int generation);
+    void OnShown(int generation);
     void Load();
     void ReplaceInPlace();
     void ScaleToWidth();
@@ -65,6 +67,7 @@ private:
     DisplayPage* page_;
     QWebEngineView* view_;
     QLabel* updatedLabel_;
+    ViewFrames* frames_;
     int generation_ = 0;
     bool loading_ = false;
     bool showsBoard_ = false; // a board is loaded, so it can be updated in place

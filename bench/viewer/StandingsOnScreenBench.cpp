@@ -6,7 +6,8 @@
 //   and loads the leader board (started with --exit-after-load, which says when);
 // - the results viewer left open reloads the leader board in place.
 // The clock starts when the save question is answered and stops when the
-// display reports the frame drawn, or the new viewer reports its page shown.
+// display's window has rendered the frame with the new table (not when the page
+// made it, which under load is well before), or the viewer reports its page shown.
 // BM_TableResultToDisplayDrawn does the same for a result a table confirms on
 // its phone: the clock starts as the request is sent to the program's server
 // on loopback, and results confirmed by both teams are saved at once.

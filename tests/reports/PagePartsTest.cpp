@@ -1,9 +1,11 @@
 // The parts of a page: standings order, position labels and page file names.
 #include "ReportFixture.h"
 #include "reports/PageNames.h"
+#include "reports/PageText.h"
 #include "reports/Standings.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace corvane::testing {
 namespace {
@@ -37,6 +39,29 @@ TEST(PositionLabel, EnglishOrdinals) {
         {101, "101st"}, {111, "111th"}, {112, "112th"}, {113, "113th"}, {1021, "1021st"}};
     for (const auto& [position, label] : cases)
         EXPECT_EQ(positionLabel(position), label) << position;
+}
+
+TEST(OneDecimal, AsPrintfPrintsIt) {
+    // Ties of the exact value, values just beside them, signs and zeros, and
+    // magnitudes where a plain product no longer tells.
+    std::vector<double> values = {0.05,    0.15, 0.25,   0.35,  2.45,      -0.05, -0.04, -0.0,
+                                  0.0,     1e9,  -3e12,  1e300, 123.45,    99.95, 0.95,  -99.95,
+                                  1.0 / 3, 2.5,  1e-320, NAN,   -INFINITY, 17.75};
+    for (const double tie : {0.25, 12.35, 1234.65}) {
+        values.push_back(std::nextafter(tie, 0.0));
+        values.push_back(std::nextafter(tie, 1e9));
+    }
+    // Every average of up to 300 games of whole scores, as the pages show them.
+    for (int games = 1; games <= 300; games += 7)
+        for (int total = -1800 * 3; total <= 1800 * 3; total += 97)
+            values.push_back(static_cast<double>(static_cast<float>(total) / games));
+    for (const double value : values) {
+        char expected[400];
+        std::snprintf(expected, sizeof expected, "%.1f", value);
+        std::string out;
+        appendOneDecimal(out, value);
+        EXPECT_EQ(out, expected) << value;
+    }
 }
 
 TEST_F(Reports, TeamPageNamesStayPlainOrBecomeSafe) {

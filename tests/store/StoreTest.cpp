@@ -1,6 +1,7 @@
 #include "StoreFixture.h"
 #include "TestSystem.h"
 #include "store/AtomicFile.h"
+#include "store/GameHashIndex.h"
 #include "store/NameCompare.h"
 
 #include <algorithm>
@@ -82,6 +83,65 @@ TEST_F(StoreLookups, ExactSpellingThenFirstInTeamsOrderThroughReordersAndClearin
     addTeam("Ann", "Bob");
     addTeam("Cy", "Di");
     EXPECT_EQ(store.teams()[0].opponents().size(), 1u) << "opponent lists built afresh";
+}
+
+// The positions found by hash always agree with a look at every game, through
+// appends, removals and insertions anywhere, replacements and renames.
+TEST(GameHashIndex, AgreesWithEveryGameThroughEveryChange) {
+    GameHashIndex index;
+    std::vector<GameHashIndex::Hashes> games;
+    constexpr std::size_t hashCount = 5;
+    std::uint64_t seed = 7;
+    const auto next = [&seed](std::size_t bound) {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        return static_cast<std::size_t>((seed >> 33) % bound);
+    };
+    constexpr int steps = 3000;
+    for (int step = 0; step < steps; ++step) {
+        const GameHashIndex::Hashes hashes{next(hashCount), next(hashCount)};
+        const std::size_t at = games.empty() ? 0 : next(games.size());
+        switch (games.empty() ? 0 : next(6)) {
+        case 0:
+        case 1:
+            index.append(hashes);
+            games.push_back(hashes);
+            break;
+        case 2:
+            index.insert(at, hashes);
+            games.insert(games.begin() + static_cast<std::ptrdiff_t>(at), hashes);
+            break;
+        case 3: {
+            const std::size_t gone = next(2) == 0 ? games.size() - 1 : at;
+            index.erase(gone);
+            games.erase(games.begin() + static_cast<std::ptrdiff_t>(gone));
+            break;
+        }
+        case 4:
+            index.replace(at, hashes);
+            games[at] = hashes;
+            break;
+        default:
+            if (next(10) == 0) {
+                index.assign(games);
+            }
+        }
+        // Asked only now and then, so the index also lives through runs of
+        // changes unasked.
+        if (next(3) != 0) {
+            continue;
+        }
+        for (std::size_t hash = 0; hash < hashCount; ++hash) {
+            std::vector<std::uint32_t> expected;
+            for (std::size_t i = 0; i < games.size(); ++i) {
+                if (games[i].first == hash || games[i].second == hash) {
+                    expected.push_back(static_cast<std::uint32_t>(i));
+                }
+            }
+            const auto found = index.positionsOf(hash);
+            ASSERT_EQ(std::vector<std::uint32_t>(found.begin(), found.end()), expected)
+                << "step " << step << ", hash " << hash;
+        }
+    }
 }
 
 } // namespace
