@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <numeric>
 #include <unordered_map>
 #include <unordered_set>
@@ -129,20 +130,30 @@ struct RememberedPage {
     std::string firstPlayer;
     std::string secondPlayer;
     std::string pageName;
+    std::uint64_t lookedAt = 0; // the last look that found it
 };
 
 // By exact team name; filled whole from one call, so it answers only for a
 // team set it saw entire.
 using RememberedPages = std::unordered_map<std::string, RememberedPage>;
 
-bool sameTeams(const RememberedPages& remembered, RecordList<TeamRecord> teams) {
+// True when `teams` are the remembered teams, each once: two teams of one
+// exact name must not share the one page remembered for it.
+bool sameTeams(RememberedPages& remembered, RecordList<TeamRecord> teams) {
+    thread_local std::uint64_t look = 0;
+    ++look;
     if (remembered.size() != teams.size()) {
         return false;
     }
     return std::ranges::all_of(teams, [&](const TeamRecord& team) {
         const auto found = remembered.find(team.teamName);
-        return found != remembered.end() && found->second.firstPlayer == team.firstPlayer &&
-               found->second.secondPlayer == team.secondPlayer;
+        if (found == remembered.end() || found->second.lookedAt == look ||
+            found->second.firstPlayer != team.firstPlayer ||
+            found->second.secondPlayer != team.secondPlayer) {
+            return false;
+        }
+        found->second.lookedAt = look;
+        return true;
     });
 }
 
@@ -156,7 +167,7 @@ std::vector<std::string> rememberedTeamPageNames(RecordList<TeamRecord> teams) {
         for (std::size_t i = 0; i < teams.size(); ++i) {
             remembered.insert_or_assign(
                 teams[i].teamName,
-                RememberedPage{teams[i].firstPlayer, teams[i].secondPlayer, names[i]});
+                RememberedPage{teams[i].firstPlayer, teams[i].secondPlayer, names[i], 0});
         }
         return names;
     }

@@ -64,6 +64,32 @@ TEST(OneDecimal, AsPrintfPrintsIt) {
     }
 }
 
+// Each step's teams (first and second players) get the names a fresh look
+// gives, whatever the steps before them left remembered.
+TEST(TeamPageNames, RememberedOnlyForTheSameTeamsEachOnce) {
+    using Teams = std::vector<std::pair<const char*, const char*>>;
+    const Teams steps[] = {{{"Ann", "Bob"}, {"Cy", "Dee"}},
+                           {{"Cy", "Dee"}, {"Ann", "Bob"}},
+                           {{"Ann", "Bob"}, {"Ann", "Bob"}},
+                           {{"Ann", "Bob"}, {"Cy", "Dee"}},
+                           {{"Ann", "Bob"}, {"Cy", "Eve"}},
+                           {{"ann", "bob"}, {"Ann", "Bob"}},
+                           {{"Ann", "Bob"}}};
+    for (const Teams& step : steps) {
+        std::vector<std::unique_ptr<TeamRecord>> owned;
+        for (const auto& [first, second] : step) {
+            auto team = std::make_unique<TeamRecord>();
+            team->firstPlayer = first;
+            team->secondPlayer = second;
+            team->teamName = std::string(first) + " & " + second;
+            owned.push_back(std::move(team));
+        }
+        const RecordList<TeamRecord> teams(owned);
+        EXPECT_EQ(rememberedTeamPageNames(teams), uniqueTeamPageNames(teams))
+            << step.size() << " teams, first " << step.front().first;
+    }
+}
+
 TEST_F(Reports, TeamPageNamesStayPlainOrBecomeSafe) {
     // First player, second player, page name.
     // clang-format off
