@@ -44,7 +44,6 @@ TableDesk::TableDesk(QObject* parent, tables::RateLimits limits)
           limits) {
     connect(&changeSignals(), &ChangeSignals::changed, this, &TableDesk::followTournament);
     service_.setListener([this](std::size_t) { emit queueChanged(); });
-    refreshBoard();
 }
 
 TableDesk::~TableDesk() = default;
@@ -144,15 +143,17 @@ void TableDesk::reject(std::size_t item) {
 }
 
 void TableDesk::refreshBoard() {
+    // Only a running server shows the rows; starting one makes them.
+    if (!server_) {
+        return;
+    }
     const TournamentStore* store = TournamentStore::instance;
     std::string rows = store ? tables::boardRows(*store) : std::string();
     if (rows == service_.boardRows()) {
         return;
     }
     service_.setBoardRows(std::move(rows));
-    if (server_) {
-        server_->publish(service_.boardRows());
-    }
+    server_->publish(service_.boardRows());
 }
 
 } // namespace corvane::platform
