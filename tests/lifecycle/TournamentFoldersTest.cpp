@@ -64,6 +64,14 @@ TEST(NewTournament, AFailedFolderOrNumberLeavesThePreviousTournamentOpen) {
         EXPECT_EQ(readBytes(t->dir.file("tournament.dat")), "TOURNAMENT 4\n");
     }
 
+    // A number that cannot be written is not kept, nor the folder made for it.
+    Tournament4 unwritable;
+    fs::remove(unwritable.dir.file("tournament.dat"));
+    fs::create_directories(unwritable.dir.file("tournament.dat/inside"));
+    EXPECT_FALSE(startNextTournament(unwritable.store, "").ok());
+    EXPECT_EQ(unwritable.store.tournamentNumber, 4);
+    EXPECT_FALSE(fs::exists(unwritable.dir.file("Tournament5")));
+
     // The very first tournament, once its tournament.dat can be written.
     TempDir fresh;
     fs::create_directories(fresh.file("tournament.dat/inside"));
@@ -85,7 +93,15 @@ TEST(ArchivedTournament, TheFolderIsJudgedByPathAndLoadedWithoutTheNumber) {
     const std::string wd = t.dir.path();
     fs::create_directory(wd + "/Tournament2");
     writeBytes(wd + "/Tournament2/players.txt", "PLAYER Bob\nPLAYER Cy\nPLAYER Di\n");
-    EXPECT_FALSE(archivedFolderOf(wd, other.file("Tournament2/x.html")).ok());
+    const std::pair<std::string, const char*> chosen[] = {
+        {other.file("Tournament2/x.html"), ""},
+        {wd + "/tournament.dat", ""},
+        {wd + "/Tournament2", ""}, // the folder itself lies at the top
+        {wd + "/Tournament4/../Tournament2/x.html", "Tournament2"},
+    };
+    for (const auto& [file, folder] : chosen) {
+        EXPECT_EQ(archivedFolderOf(wd, file).name, folder) << file;
+    }
     EXPECT_FALSE(loadArchivedTournament(t.store, wd + "/tournament.dat").ok());
     EXPECT_EQ(t.store.players().size(), 2u);
     ASSERT_TRUE(loadArchivedTournament(t.store, wd + "/Tournament2/players.txt").ok());

@@ -47,6 +47,11 @@ TEST_F(Statistics, HighAndLowScoresStayTrueAsGamesComeAndGo) {
     ASSERT_TRUE(remove(store.games()[0]));
     EXPECT_EQ((std::vector<std::int64_t>{ab.gamesPlayed, ab.highScore, ab.lowScore, ab.pointsFor}),
               (std::vector<std::int64_t>{0, 0, 0, 0}));
+    // One point past the high or the low is a new high or low.
+    for (const int score : {100, 101, 99}) {
+        addGame("Ann & Bob", score, "Cy & Di", 0);
+    }
+    EXPECT_EQ((std::vector{ab.highScore, ab.lowScore}), (std::vector{101, 99}));
 }
 
 TEST_F(Statistics, RemovingAGameKeepsTheOrderAndTheMarksWhileTheTeamsStillMet) {
