@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -28,6 +30,10 @@ TEST(TournamentLockTest, ASecondProgramIsRefusedUntilTheFirstEndsEvenByAKill) {
     QTemporaryDir folder;
     QProcess first;
     ASSERT_EQ(startHolder(first, folder.path()), "locked");
+    // Open for hours, it holds it still: only a holder that is gone makes a lock stale.
+    namespace fs = std::filesystem;
+    const fs::path lockFile = folder.filePath(TournamentLock::fileName).toStdString();
+    fs::last_write_time(lockFile, fs::last_write_time(lockFile) - std::chrono::hours(3));
 
     QString refusal;
     EXPECT_EQ(TournamentLock::acquire(folder.path(), refusal), nullptr);
