@@ -118,12 +118,12 @@ TEST_F(AddFromListTest, TheButtonStandsBelowTheAddPlayerTemplateWhichStaysAsItIs
     AddPlayerDialog dialog;
     QDialog plain;
     ASSERT_TRUE(platform::buildFromTemplate(plain, ids::addPlayer::templateId));
-    for (QWidget* control : plain.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control->objectName().isEmpty())
+    for (QWidget* original : plain.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (original->objectName().isEmpty())
             continue;
-        const auto* same = dialog.findChild<QWidget*>(control->objectName());
-        ASSERT_TRUE(same) << control->objectName().toStdString();
-        EXPECT_EQ(same->geometry(), control->geometry()) << control->objectName().toStdString();
+        const auto* same = dialog.findChild<QWidget*>(original->objectName());
+        ASSERT_TRUE(same) << original->objectName().toStdString();
+        EXPECT_EQ(same->geometry(), original->geometry()) << original->objectName().toStdString();
     }
     auto* button = platform::control<QAbstractButton>(dialog, ids::addPlayer::addFromList);
     ASSERT_TRUE(button);

@@ -36,11 +36,6 @@ protected:
         store().recordGame({100, 90, 0, 0, "Eve & Fay", "Gus & Hal"});
     }
 
-    template <class Control> static Control& control(const QWidget& window, int controlId) {
-        Control* found = platform::control<Control>(window, controlId);
-        EXPECT_NE(found, nullptr) << controlId;
-        return *found;
-    }
     static QAbstractItemModel& seating(const QWidget& window) {
         return *control<QTableView>(window, id::seating).model();
     }

@@ -41,11 +41,6 @@ protected:
     ~TableEntryTest() override { desk().stop(); }
 
     static platform::TableDesk& desk() { return platform::TableDesk::instance(); }
-    template <class Control> static Control& control(const QWidget& window, int controlId) {
-        Control* found = platform::control<Control>(window, controlId);
-        EXPECT_NE(found, nullptr) << controlId;
-        return *found;
-    }
     // Starts the server through the window on the loopback address, on a
     // port the system found free a moment before.
     static void startOnLoopback(TableEntryDialog& window) {

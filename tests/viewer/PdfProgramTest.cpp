@@ -38,11 +38,6 @@ protected:
             return {};
         return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
     }
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile file(QDir(dir.path()).filePath(name));
-        ASSERT_TRUE(QDir(dir.path()).mkpath(QFileInfo(file).path()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
     QByteArray read(const QString& name) const {
         QFile file(QDir(dir.path()).filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
