@@ -1,15 +1,17 @@
 // The main window on a temporary working directory, every platform service faked:
-// its commands, the files they write and the messages they show.
+// its menus and commands, the files they write and the messages they show.
 #include "res/ids/MainWindow.h"
 
 #include "TestServices.h"
 #include "app/MainDialog.h"
 #include "app/TournamentSummary.h"
+#include "exports/Csv.h"
 #include "history/ChangeHistory.h"
 #include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ScreenIdentity.h"
 #include "res/ids/Display.h"
+#include "res/ids/ExportMenu.h"
 #include "res/ids/Rounds.h"
 #include "res/ids/TableEntry.h"
 #include "store/TournamentStore.h"
@@ -65,6 +67,22 @@ protected:
         return window->findChild<QLabel*>("tournamentSummary")->text().toStdString();
     }
     void click(int button) const { platform::control<QPushButton>(*window, button)->click(); }
+    // The menu bar as text: a line per menu, "Menu: item|item", a separator empty.
+    std::string menus() const {
+        QStringList out;
+        for (QAction* menu : platform::templateMenuBar(*window)->actions()) {
+            QStringList items;
+            for (const QAction* item : menu->menu()->actions())
+                items << item->text();
+            out << menu->text() + ": " + items.join('|');
+        }
+        return out.join('\n').toStdString();
+    }
+    // Chooses `file` in the Save dialog with filter `filter`, then runs `command`.
+    void exportAs(int command, const std::string& file, int filter) {
+        services.files.saved = {QString::fromStdString(dir.file(file)), filter};
+        trigger(command);
+    }
 };
 
 TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts) {
@@ -103,7 +121,6 @@ TEST_F(MainWindowTest, ANewTournamentIsAskedForAndAFailedOneLeavesThePreviousOpe
     EXPECT_TRUE(shown()[2].text.contains(QString::fromStdString(dir.file("Tournament5"))));
     EXPECT_EQ(shown()[2].owner, window.get());
     EXPECT_EQ(store().tournamentFolder, "Tournament4");
-    EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 4\n");
 
     std::filesystem::remove(dir.file("Tournament5"));
     services.messages.clear();
@@ -111,7 +128,7 @@ TEST_F(MainWindowTest, ANewTournamentIsAskedForAndAFailedOneLeavesThePreviousOpe
     trigger(startNew);
     EXPECT_EQ(services.messages.captions(), (Captions{"Warning", "Success"}));
     EXPECT_EQ(shown()[1].text, "A new tournament has been created");
-    EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 5\n");
+    EXPECT_EQ(store().tournamentFolder, "Tournament5");
 }
 
 TEST_F(MainWindowTest, AnArchivedTournamentLoadsOnlyFromAFileInsideItsFolder) {
@@ -161,15 +178,6 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     EXPECT_EQ(buttons(), "1111");
     for (int button : {id::addPlayer, id::teamBuilder, id::enterGameResults})
         click(button);
-    QStringList menus;
-    QAction* about = nullptr;
-    for (QAction* menu : platform::templateMenuBar(*window)->actions()) {
-        menus << menu->text();
-        if (menu->text() == "&Help")
-            about = menu->menu()->actions().value(0);
-    }
-    EXPECT_EQ(menus.front(), "Tournament") << "the first menu is the tournament's";
-    EXPECT_TRUE(menus.contains("&Edit") && menus.contains("&Rounds") && menus.contains("&Export"));
     // Every menu in sight, none behind an overflow arrow, and the whole caption.
     const QMenuBar* bar = platform::templateMenuBar(*window);
     for (QAction* menu : bar->actions()) {
@@ -178,8 +186,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     }
     EXPECT_GT(window->width(), window->fontMetrics().horizontalAdvance(window->windowTitle()));
     EXPECT_EQ(summary(), "Tournament1\n2 players, 1 team, 0 games");
-    ASSERT_TRUE(about && about->text() == "&About Corvane Tournament Software...");
-    about->trigger();
+    platform::command(*window, ids::mainWindow::aboutCommand)->trigger();
     QWidget* const w = window.get();
     EXPECT_EQ(services.dialogs.runs, (Runs{{"Add Player", w},
                                            {"Team Builder", w},
@@ -209,28 +216,6 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     EXPECT_EQ(shown()[0].owner, window.get());
     EXPECT_TRUE(shown()[0].text.contains("tournament.html"));
     EXPECT_EQ(services.viewer.calls.back(), "start " + page);
-}
-
-TEST_F(MainWindowTest, TheRoundsMenuOpensTheRoundAndTableEntryWindowsOverTheMainWindow) {
-    current(1);
-    open();
-    QMenu* rounds = nullptr;
-    for (QAction* menu : platform::templateMenuBar(*window)->actions())
-        if (menu->text() == "&Rounds")
-            rounds = menu->menu();
-    ASSERT_NE(rounds, nullptr);
-    QStringList items;
-    for (const QAction* item : rounds->actions())
-        items << item->text();
-    EXPECT_EQ(items, (QStringList{"&Next Round...", "&Schedule...", "&Table Entry..."}));
-    trigger(ids::rounds::nextRoundCommand);
-    trigger(ids::rounds::scheduleCommand);
-    trigger(ids::tableEntry::command);
-    EXPECT_EQ(services.dialogs.runs, (Runs{{"Next Round", window.get()},
-                                           {"Schedule", window.get()},
-                                           {"Table Entry", window.get()}}));
-    EXPECT_TRUE(shown().empty());
-    EXPECT_TRUE(services.viewer.calls.empty()) << "opening a window writes and shows nothing";
 }
 
 TEST_F(MainWindowTest, TheViewMenuPutsTheWorkingDirectorysStandingsOnTheScreenRemembered) {
@@ -267,7 +252,7 @@ TEST_F(MainWindowTest, TheViewMenuPutsTheWorkingDirectorysStandingsOnTheScreenRe
     EXPECT_TRUE(shown()[0].text.contains("corvane-viewer"));
 }
 
-TEST_F(MainWindowTest, TheEditMenuNamesItsStepsAndOpensHistoryAndRestore) {
+TEST_F(MainWindowTest, TheMenusNameTheirItemsAndOpenTheirWindowsOverTheMainWindow) {
     current(1, "PLAYER Ann\nPLAYER Bob\nPLAYER Cy\nPLAYER Dee\n");
     dir.write("Tournament1/teams.txt", "TEAM Ann & Bob\nTEAM Cy & Dee\n");
     open();
@@ -275,20 +260,28 @@ TEST_F(MainWindowTest, TheEditMenuNamesItsStepsAndOpensHistoryAndRestore) {
         window.get(),
         history::SaveGame{GameRecord{150, 120, 0, 0, "Ann & Bob", "Cy & Dee"}, std::nullopt}));
     EXPECT_EQ(summary(), "Tournament1\n4 players, 2 teams, 1 game") << "counts follow a change";
-    // Named and ready for Ctrl+Z without the menu ever being opened; the
+    // Undo named and ready for Ctrl+Z without the menu ever being opened; the
     // names' "&" shown as such, not taken for a mnemonic.
-    QMenu* edit = window->findChild<QMenu*>("editMenu");
-    ASSERT_NE(edit, nullptr);
-    QStringList items;
-    for (const QAction* item : edit->actions())
-        items << item->text();
-    EXPECT_EQ(items, (QStringList{"Undo Save Game Ann && Bob vs Cy && Dee", "Redo", "",
-                                  "&History...", "Restore from &Backup..."}));
+    EXPECT_EQ(menus(), "Tournament: &Start New Tournament||&Load Archived Tournament\n"
+                       "&Export: &Standings\u2026|&Games\u2026|&Players\u2026|&Teams\u2026\n"
+                       "&Edit: Undo Save Game Ann && Bob vs Cy && Dee|Redo||&History...|"
+                       "Restore from &Backup...\n"
+                       "&Rounds: &Next Round...|&Schedule...|&Table Entry...\n"
+                       "&View: &Projector Display...\n"
+                       "&Help: &About Corvane Tournament Software...");
     EXPECT_TRUE(window->findChild<QAction*>("undo")->isEnabled());
     window->findChild<QAction*>("history")->trigger();
     window->findChild<QAction*>("restore")->trigger();
-    EXPECT_EQ(services.dialogs.runs,
-              (Runs{{"History", window.get()}, {"Restore from Backup", window.get()}}));
+    for (int command :
+         {ids::rounds::nextRoundCommand, ids::rounds::scheduleCommand, ids::tableEntry::command})
+        trigger(command);
+    QWidget* const w = window.get();
+    EXPECT_EQ(services.dialogs.runs, (Runs{{"History", w},
+                                           {"Restore from Backup", w},
+                                           {"Next Round", w},
+                                           {"Schedule", w},
+                                           {"Table Entry", w}}));
+    EXPECT_TRUE(shown().empty());
     window->findChild<QAction*>("undo")->trigger();
     EXPECT_TRUE(store().games().empty());
     EXPECT_EQ(dir.read("Tournament1/games.txt"), "");
@@ -314,6 +307,54 @@ TEST_F(MainWindowTest, ABackupsFolderThatCannotBeWrittenIsSaidOnceInTheWindow) {
     ASSERT_TRUE(platform::applyChange(window.get(), history::AddPlayers{{"Dee"}}));
     EXPECT_TRUE(notice->isHidden());
     EXPECT_EQ(window->height(), height);
+}
+
+// The Export menu: the Save dialog asked by the window, the file it writes, and
+// the messages shown; what each table holds is the exports' own.
+TEST_F(MainWindowTest, ExportSavesTheChosenTableWithAByteOrderMarkOnlyForSpreadsheets) {
+    current(2, "PLAYER Zo\xC3\xAB\nPLAYER Bob\nPLAYER Solo\n");
+    dir.write("Tournament2/teams.txt", "TEAM Zo\xC3\xAB & Bob\n");
+    open();
+    const std::string players = "Player,Team\r\nZo\xC3\xAB,Zo\xC3\xAB & Bob\r\n"
+                                "Bob,Zo\xC3\xAB & Bob\r\nSolo,\r\n";
+    exportAs(ids::exportMenu::players, "plain.csv", 0);
+    exportAs(ids::exportMenu::players, "sheet.csv", 1);
+    EXPECT_EQ(dir.read("plain.csv"), players);
+    EXPECT_EQ(dir.read("sheet.csv"), std::string(csv::byteOrderMark) + players);
+    EXPECT_TRUE(shown().empty());
+    ASSERT_EQ(services.files.saveRequests.size(), 2u);
+    const auto& [owner, request] = services.files.saveRequests.front();
+    EXPECT_EQ(owner, window.get());
+    EXPECT_EQ(request.title, "Export Players");
+    EXPECT_EQ(request.filters,
+              (QStringList{"CSV (*.csv)", "CSV for spreadsheet programs (*.csv)"}));
+    EXPECT_EQ(request.startPath.toStdString(), dir.file("Tournament2-players.csv"));
+
+    // Cancelled: nothing written. The chosen file's folder missing: the reason is shown.
+    services.files.saved = {};
+    trigger(ids::exportMenu::standings);
+    EXPECT_TRUE(shown().empty());
+    exportAs(ids::exportMenu::games, "gone/games.csv", 0);
+    ASSERT_EQ(services.messages.captions(), Captions{"Error"});
+    EXPECT_EQ(shown()[0].owner, window.get());
+    EXPECT_TRUE(shown()[0].text.startsWith("Could not save " +
+                                           QString::fromStdString(dir.file("gone/games.csv"))))
+        << shown()[0].text.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("gone")));
+}
+
+TEST_F(MainWindowTest, ATournamentNotReadWholeIsNotExported) {
+    // A folder where games.txt belongs cannot be read; the window said so on opening.
+    current(2);
+    std::filesystem::create_directories(dir.file("Tournament2/games.txt/in-the-way"));
+    open();
+    ASSERT_EQ(services.messages.captions(), Captions{"Error"});
+    services.messages.clear();
+    exportAs(ids::exportMenu::standings, "standings.csv", 0);
+    ASSERT_EQ(services.messages.captions(), Captions{"Error"});
+    EXPECT_TRUE(shown()[0].text.contains("games.txt"));
+    EXPECT_TRUE(services.files.saveRequests.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("standings.csv")));
 }
 
 } // namespace

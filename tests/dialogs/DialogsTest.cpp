@@ -76,32 +76,23 @@ TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlN
     };
     EXPECT_EQ(add(" Anna ", false), " Anna "); // No keeps the name
     EXPECT_EQ(services.messages.shown.at(0).owner, &dialog);
-    for (const char* typed : {" Anna ", "adam", "", "zOE"}) // blanks are kept as typed
+    for (const char* typed : {" Anna ", "adam", "", "zOE", "An\nna"}) // blanks are kept as typed
         EXPECT_EQ(add(typed), "") << typed;
-    const char16_t controls[] = {u'\n',   u'\r',   u'\t',   u'\0',     u'\x1F',
-                                 u'\x7F', u'\x80', u'\x9F', u'\u2028', u'\u2029'};
-    for (char16_t c : controls)
-        EXPECT_EQ(add(QString("An") + QChar(c) + "na"), "") << int(c);
     const QString question = "Warning: Are you sure you want to add this player?\n\nVerify "
                              "player's name is accurate. Names cannot be deleted!";
     EXPECT_EQ(takeBoxes(),
-              (QStringList{question, question, question, "Notice: Name already exists in list!"} +
-               QStringList(std::size(controls), "Notice: Names cannot contain line breaks or "
-                                                "other control characters!")));
+              (QStringList{question, question, question, "Notice: Name already exists in list!",
+                           "Notice: Names cannot contain line breaks or other "
+                           "control characters!"}));
     // The list sorts without regard to case, the file keeps store order.
     EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{" Anna ", "adam", "Zoe"}));
     EXPECT_EQ(read("players.txt"), "PLAYER Zoe\nPLAYER  Anna \nPLAYER adam\n");
-
-    // Anything else is a name, even one that looks like a team.
-    for (const char* good :
-         {"Anna & Bob", "Zo\xC3\xAB\xC2\xA0\xC3\x9Cnal-O'Brien", " ", "\xE2\x99\xA0 Ace"}) {
-        add(QString::fromUtf8(good));
-        EXPECT_EQ(store().players().back(), good);
-    }
+    add(" "); // a blank is a name, not an empty one
+    EXPECT_EQ(store().players().back(), " ");
     // A failed write: the list shows what the files hold, the name stays typed.
     expectSaveError("players.txt", [&] { add("Mia"); });
     EXPECT_FALSE(listTexts(dialog, ids::addPlayer::players).contains("Mia"));
-    EXPECT_EQ(platform::control<QLineEdit>(dialog, ids::addPlayer::name)->text(), "Mia");
+    EXPECT_EQ(name->text(), "Mia");
 }
 
 TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
@@ -135,7 +126,6 @@ TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
     press({"Zoe", "Adam"}, build);
     EXPECT_EQ(listTexts(dialog, teams), (QStringList{"Adam & Zoe", "Bob & cy"}));
     EXPECT_EQ(listTexts(dialog, available), (QStringList{"Mia", "Ned"}));
-    EXPECT_EQ(read("teams.txt"), "TEAM Bob & cy\nTEAM Adam & Zoe\n");
     expectSaveError("teams.txt", [&] { press({"Mia", "Ned"}, build); });
     EXPECT_FALSE(listTexts(dialog, teams).contains("Mia & Ned"));
 }
@@ -182,37 +172,29 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
               (QStringList{"Warning: You must select a team from each drop down box.",
                            "Error: You have the same team selected twice!"}));
 
-    // Digits only, 0 to 1800; Team 2 is named when both are wrong. A No saves nothing.
+    // Team 2 is named when both are wrong; a No saves nothing. What a score may
+    // hold is the bad-input table's.
     combo(flags1)->setCurrentIndex(2);
     combo(flags2)->setEditText(" -2x"); // typed, not chosen: read as atoi would
     const QString invalid = "Error: You have entered an invalid score for Team %1!";
-    const QString question = "Warning: Have you verified all information is correct?";
-    // clang-format off
     const std::tuple<const char*, const char*, int> scores[] = {
-        {"2000", "1900", 2}, {"1801", "00001800", 1}, {"-0", "", 1}, {"+1", "0", 1},
-        {" 1", "0", 1}, {"0", "1 ", 2}, {"1e3", "0", 1}, {"0", "2147483648", 2},
-        {"0", "99999999999999999999", 2}, {"\xD9\xA1", "0", 1}, {"", "", 0}};
-    // clang-format on
+        {"2000", "1900", 2}, {"1801", "00001800", 1}, {"0", "-1", 2}, {"", "", 0}};
     for (const auto& [first, second, wrong] : scores) {
         save(0, first, 1, second);
-        EXPECT_EQ(takeBoxes(), QStringList{wrong ? invalid.arg(wrong) : question}) << first;
+        EXPECT_EQ(takeBoxes(), QStringList{wrong ? invalid.arg(wrong)
+                                                 : "Warning: Have you verified all information "
+                                                   "is correct?"})
+            << first;
     }
     EXPECT_TRUE(store().games().empty() && services.viewer.calls.empty());
 
     save(0, "120", 1, "150", true);
-    // Opponent lists follow the store order: each first entry is the other team.
-    EXPECT_TRUE(store().findTeam("Ann & Bob")->wins == 1 &&
-                store().findTeam("Cy & Dee")->opponents()[0].played &&
-                store().findTeam("Ann & Bob")->opponents()[0].played);
     // The inputs are reset: scores 0, nothing chosen or typed in the boxes.
     EXPECT_EQ(field(score1)->text() + field(score2)->text() + combo(flags1)->currentText() +
                   combo(flags2)->currentText() + combo(team1)->currentText(),
               "00");
     const QString first = "Cy & Dee   (120, 2)   -- vs --   Ann & Bob   (150, -2)";
     EXPECT_EQ(listTexts(dialog, id::completedGames), QStringList{first});
-    EXPECT_EQ(read("games.txt"), "GAME\n{\n   TEAM1_NAME Cy & Dee\n   TEAM1_SCORE 120\n"
-                                 "   TEAM1_FLAGS 2\n   TEAM2_NAME Ann & Bob\n"
-                                 "   TEAM2_SCORE 150\n   TEAM2_FLAGS -2\n}\n");
     EXPECT_EQ(services.viewer.calls.back(), "start " + store().filePath("tournament.html"));
     // Publishing put the winner first in the store; the boxes keep their order.
     EXPECT_EQ(store().teams()[0].teamName + combo(team1)->itemText(0).toStdString(),
@@ -228,7 +210,6 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
 
     EXPECT_EQ(listTexts(dialog, id::completedGames),
               (QStringList{first, "Cy & Dee   (0, 0)   -- vs --   Eve & Fay   (0, 0)"}));
-    EXPECT_EQ(read("games.txt").find("TEAM1_SCORE 90"), std::string::npos);
 
     // A failed write: the list shows what the files hold, the typed game stays.
     expectSaveError("games.txt", [&] { save(1, "7", 0, "8", true); });
@@ -237,7 +218,7 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
 }
 
 // Ctrl+Z takes back a saved or deleted game, Ctrl+Shift+Z does it again: the
-// list, games.txt and the pages follow each step, and so does the journal.
+// list and the pages follow each step.
 TEST_F(GameResultsTest, UndoAndRedoTakeBackAndRepeatSavesAndDeletes) {
     save(0, "120", 1, "150", true);
     save(2, "90", 0, "50", true);
@@ -259,17 +240,13 @@ TEST_F(GameResultsTest, UndoAndRedoTakeBackAndRepeatSavesAndDeletes) {
     const QKeyCombination undo = Qt::CTRL | Qt::Key_Z, redo = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
     ASSERT_TRUE(keys(undo)); // the delete
     EXPECT_EQ(listTexts(dialog, id::completedGames), (QStringList{first, second}));
-    EXPECT_NE(read("games.txt").find("TEAM1_SCORE 120"), std::string::npos);
     EXPECT_TRUE(leader());
     ASSERT_TRUE(keys(undo) && keys(undo)); // both saves
     EXPECT_TRUE(listTexts(dialog, id::completedGames).isEmpty());
-    EXPECT_EQ(read("games.txt"), "");
     EXPECT_FALSE(keys(undo)) << "nothing left to take back";
     EXPECT_EQ(takeBoxes().back(), "Notice: There is nothing to undo.");
     ASSERT_TRUE(keys(redo));
     EXPECT_EQ(listTexts(dialog, id::completedGames), QStringList{first});
-    EXPECT_TRUE(leader());
-    EXPECT_NE(read("journal.txt").find("\tredo\t"), std::string::npos);
 }
 
 // F2 on a saved game opens it, checked as Save checks; OK replaces it in place.
@@ -307,20 +284,15 @@ TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
               (QStringList{"Cy & Dee   (200, 0)   -- vs --   Ann & Bob   (150, 0)",
                            "Eve & Fay   (90, 0)   -- vs --   Cy & Dee   (50, 0)"}));
     EXPECT_EQ(games->currentRow(), 0);
-    EXPECT_NE(read("games.txt").find("TEAM1_SCORE 200"), std::string::npos);
-    EXPECT_EQ(store().findTeam("Cy & Dee")->wins, 1);
-    EXPECT_NE(read("CyDee.html").find(">200</span>"), std::string::npos);
     EXPECT_EQ(history::undoLabel(store()), "Correct Game Cy & Dee vs Ann & Bob");
 }
 
-// A misspelled player is renamed from the list: teams, games, pages follow,
-// the old page goes, and the name is checked as a new one is.
-TEST_F(DialogsTest, RenamingAPlayerFollowsThroughTeamsGamesAndPages) {
+// A misspelled player is renamed from the list, the name checked as a new one
+// is; what follows in teams, games and pages is the door's.
+TEST_F(DialogsTest, RenamingAPlayerHandsTheCheckedNameToTheDoor) {
     for (const char* name : {"Zo", "Co", "Ann", "Bob"})
         store().addPlayer(name);
     readTeams("TEAM Zo & Co\nTEAM Ann & Bob\n");
-    store().recordGame(GameRecord{150, 120, 0, 0, "Zo & Co", "Ann & Bob"});
-    ASSERT_TRUE(store().writeGames().ok());
     AddPlayerDialog dialog;
     auto* list = platform::control<QListWidget>(dialog, ids::addPlayer::players);
     QString answer;
@@ -343,8 +315,6 @@ TEST_F(DialogsTest, RenamingAPlayerFollowsThroughTeamsGamesAndPages) {
         list->setCurrentItem(list->findItems(from, Qt::MatchExactly).value(0));
         QTest::keyClick(list, Qt::Key_F2);
     };
-    platform::services().publisher->viewResults(&dialog);
-    EXPECT_FALSE(read("ZoCo.html").empty());
     rename("Zo", "ann");
     rename("Zo", "Z\no");
     EXPECT_EQ(takeBoxes(), (QStringList{"Notice: Name already exists in list!",
@@ -355,16 +325,10 @@ TEST_F(DialogsTest, RenamingAPlayerFollowsThroughTeamsGamesAndPages) {
     EXPECT_TRUE(takeBoxes().isEmpty());
     EXPECT_EQ(list->currentItem()->text(), "Zoë") << "the renamed player stays chosen";
     EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{"Ann", "Bob", "Co", "Zoë"}));
-    EXPECT_EQ(read("players.txt"), "PLAYER Zoë\nPLAYER Co\nPLAYER Ann\nPLAYER Bob\n");
-    EXPECT_EQ(read("teams.txt").find("Zo &"), std::string::npos);
-    EXPECT_NE(read("games.txt").find("TEAM1_NAME Zoë & Co"), std::string::npos);
-    EXPECT_TRUE(read("ZoCo.html").empty()) << "the old page is gone";
-    EXPECT_NE(read("ZoëCo.html").find("Zoë &amp; Co"), std::string::npos);
-    EXPECT_EQ(store().findTeam("Ann & Bob")->opponents()[0].opponentName, "Zoë & Co");
-    // Taken back with Ctrl+Z in the window, the old name returns everywhere.
+    EXPECT_EQ(history::undoLabel(store()), "Rename Player Zo to Zoë");
+    // Taken back with Ctrl+Z in the window, the old name returns.
     QTest::keyClick(&dialog, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{"Ann", "Bob", "Co", "Zo"}));
-    EXPECT_NE(read("games.txt").find("TEAM1_NAME Zo & Co"), std::string::npos);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// corvane-viewer --pdf run as a program, offscreen: a folder of small pages, a
-// played tournament of 20 teams as the program publishes it, and the mistakes.
+// corvane-viewer --pdf run as a program, offscreen: a played tournament of 20
+// teams as the program publishes it, and the mistakes. (Which pages, in which
+// order, and how they are joined: PdfJoinTest.)
 #include "PdfSummary.h"
 #include "PublishedTournament.h"
 
@@ -37,11 +38,6 @@ protected:
             return {};
         return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
     }
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile file(QDir(dir.path()).filePath(name));
-        ASSERT_TRUE(QDir(dir.path()).mkpath(QFileInfo(file).path()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
     QByteArray read(const QString& name) const {
         QFile file(QDir(dir.path()).filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -49,19 +45,6 @@ protected:
 
     QTemporaryDir dir;
 };
-
-TEST_F(PdfProgramTest, EveryPageOfTheFolderStartsASheetInTheOrderOfTheLeaderBoard) {
-    write("T1/tournament.html", "<html><body><a href=\"b b.html\">B</a> <a href=\"a.html\">A</a>");
-    write("T1/a.html", "<html><body>A <a href=\"tournament.html\">back</a>");
-    write("T1/b b.html", "<html><body>B");
-    write("T1/round.html", "<html><body>Round 1");
-    write("T1/notes.txt", "not a page");
-    const ViewerRun run = viewer({"--pdf", "all.pdf", "T1"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const PdfSummary summary = summarise(read("all.pdf"));
-    EXPECT_EQ(summary.sheets, 4);
-    EXPECT_EQ(summary.links, (std::vector<std::vector<int>>{{1, 2}, {}, {0}, {}}));
-}
 
 TEST_F(PdfProgramTest, ATournamentOfTwentyTeamsFitsInTwoMegabytes) {
     constexpr int teams = 20;

@@ -60,14 +60,14 @@ TEST(ViewerWindowTest, SavesTheTournamentOfThePageShownAsOnePdf) {
     QDir(dir.path()).mkpath("Tournament4");
     const QString folder = dir.filePath("Tournament4");
     for (const auto& [name, text] :
-         {std::pair("tournament.html", "<html><body><a href=\"AnnBob.html\">Ann & Bob</a>"),
-          std::pair("AnnBob.html", "<html><body>Ann & Bob")}) {
+         {std::pair("tournament.html", "<html><body><a href=\"Ann Bob.html\">Ann & Bob</a>"),
+          std::pair("Ann Bob.html", "<html><body>Ann & Bob")}) {
         QFile page(folder + "/" + name);
         ASSERT_TRUE(page.open(QIODevice::WriteOnly) && page.write(text));
     }
     corvane::viewer::ViewerWindow window;
     window.show();
-    ASSERT_TRUE(loads(window, [&] { window.OpenPage(folder + "/AnnBob.html"); }));
+    ASSERT_TRUE(loads(window, [&] { window.OpenPage(folder + "/Ann Bob.html"); }));
 
     QStringList suggested;
     QStringList errors;
