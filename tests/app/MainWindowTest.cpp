@@ -6,7 +6,9 @@
 #include "app/MainDialog.h"
 #include "app/TournamentSummary.h"
 #include "exports/Csv.h"
+#include "history/ApplyChange.h"
 #include "history/ChangeHistory.h"
+#include "history/Transaction.h"
 #include "platform/Changes.h"
 #include "platform/DialogTemplate.h"
 #include "platform/ScreenIdentity.h"
@@ -105,6 +107,23 @@ TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts
     EXPECT_EQ(buttons(), "1111");
     EXPECT_EQ(summary(), "Tournament1\n0 players, 0 teams, 0 games");
     EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 1\n");
+}
+
+TEST_F(MainWindowTest, AChangeAKilledProgramHadDecidedIsFinishedAtStart) {
+    current(1);
+    open();
+    // Stopped once the change is decided, before any of its files is in place.
+    struct Stopped {};
+    history::setCommitHook([](history::CommitStep step) {
+        if (step == history::CommitStep::decided)
+            throw Stopped{};
+    });
+    EXPECT_THROW((void)history::applyChange(store(), history::AddPlayers{{"Bob"}}), Stopped);
+    history::setCommitHook(nullptr);
+    window.reset();
+    TournamentStore::destroyStore();
+    open();
+    EXPECT_EQ(summary(), "Tournament1\n2 players, 0 teams, 0 games");
 }
 
 TEST_F(MainWindowTest, ANewTournamentIsAskedForAndAFailedOneLeavesThePreviousOpen) {
