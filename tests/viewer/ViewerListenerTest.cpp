@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <future>
 #include <gtest/gtest.h>
@@ -69,6 +71,20 @@ TEST(ViewerListenerTest, AnswersOnlyForPagesOfItsOwnWorkingDirectory) {
             EXPECT_EQ(shown.front().front().toString(), row.page);
         }
     }
+
+    // A request that never ends its line is cut off, not kept growing; the limit only
+    // turns a viewer that never cuts it into a failure.
+    constexpr int cutOffLimitMs = 60'000;
+    QLocalSocket endless;
+    endless.connectToServer(QString::fromStdString(socket));
+    ASSERT_TRUE(endless.waitForConnected(int(answerWait.count())));
+    endless.write(QByteArray(2 * 64 * 1024, 'x'));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            endless.flush();
+            return endless.state() == QLocalSocket::UnconnectedState;
+        },
+        cutOffLimitMs));
     qunsetenv("XDG_RUNTIME_DIR");
 }
 
