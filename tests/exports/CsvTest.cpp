@@ -1,5 +1,7 @@
 #include "exports/Csv.h"
 
+#include "CaseTable.h"
+
 #include <gtest/gtest.h>
 
 namespace corvane::csv {
@@ -21,24 +23,12 @@ TEST(CsvTest, FieldsAreQuotedOnlyWhereTheyMustBeWithQuotesDoubled) {
 }
 
 TEST(CsvTest, ANameASpreadsheetWouldRunAsAFormulaGetsAnApostropheFirst) {
-    // The name, as written for people, as written exactly.
-    const std::tuple<std::string, std::string, std::string> names[] = {
-        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\"", "\"=HYPERLINK(\"\"x\"\")\""},
-        {"+1", "'+1", "+1"},
-        {"-Ann, Jo", "\"'-Ann, Jo\"", "\"-Ann, Jo\""},
-        {"@SUM(A1)", "'@SUM(A1)", "@SUM(A1)"},
-        {"\tx", "'\tx", "\tx"},
-        {"\rx", "\"'\rx\"", "\"\rx\""},
-        {" =x", "\" =x\"", "\" =x\""},
-        {"Ann=1", "Ann=1", "Ann=1"},
-        {"", "", ""},
-    };
-    for (const auto& [name, guarded, exact] : names) {
+    for (const testing::CaseRow& c : testing::readCaseTable(CORVANE_EXPORT_CASES "/names.tsv", 3)) {
         std::string forPeople, forPrograms;
-        appendName(forPeople, name, NameFields::guarded);
-        appendName(forPrograms, name, NameFields::exact);
-        EXPECT_EQ(forPeople, guarded) << ::testing::PrintToString(name);
-        EXPECT_EQ(forPrograms, exact) << ::testing::PrintToString(name);
+        appendName(forPeople, c[0], NameFields::guarded);
+        appendName(forPrograms, c[0], NameFields::exact);
+        EXPECT_EQ(forPeople, c[1]) << ::testing::PrintToString(c[0]);
+        EXPECT_EQ(forPrograms, c[2]) << ::testing::PrintToString(c[0]);
     }
 }
 

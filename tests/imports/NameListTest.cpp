@@ -2,7 +2,7 @@
 // quoted fields, a header row and the names in any column.
 #include "imports/NameList.h"
 
-#include "TempDir.h"
+#include "CaseTable.h"
 #include "imports/CsvReader.h"
 #include "store/TextLines.h"
 
@@ -73,26 +73,10 @@ TEST(NameListTest, NamesComeFromTheWholeLineOrTheChosenColumn) {
     EXPECT_TRUE(listedNames({}, {true, 0, true}).empty());
 }
 
-// Files chosen by mistake: a program, UTF-16 without its mark, a terminal log,
-// against lists with a tab, a stray control character or another encoding.
 TEST(NameListTest, AFileOfOtherThingsIsNoListOfNames) {
-    using namespace std::string_literals;
-    const std::string program = "\x7F"
-                                "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0>\0\x01\0\0\0\x10\x10@\0\n"
-                                "GLIBC_2.2.5\0main\0__libc_start_main\0\n"s;
-    // The file's bytes and the reason it is refused, empty when it is a list.
-    const std::pair<std::string, std::string> cases[] = {
-        {program, "it holds NUL characters"},
-        {"A\0n\0n\0\n\0B\0o\0b\0\n\0"s, "it holds NUL characters"},
-        {"\x1B[1m\x1B[0m\x01\x02\x03\x04\n\x05\x06\x07\x08\x0E\x0F\x10\x11ok\n", "most of its"},
-        {"\xEE\x80\x80\xEE\x80\x81\xEE\x80\x82 x\n", "most of its"},
-        {"Ann\tLee\nBob\x01\nZo\xEB M\xFCller\n", ""},
-        {"\xFF\xFE"
-         "A\0n\0n\0\r\0\n\0"s,
-         ""},
-        {"", ""},
-    };
-    for (const auto& [bytes, reason] : cases) {
+    for (const testing::CaseRow& c :
+         testing::readCaseTable(CORVANE_IMPORT_CASES "/list-files.tsv", 2)) {
+        const std::string &bytes = c[0], &reason = c[1];
         testing::TempDir dir;
         testing::writeBytes(dir.file("list.txt"), bytes);
         const std::optional<Lines> lines = readTextLines(dir.file("list.txt"));

@@ -2,6 +2,7 @@
 // as Add Player decides a typed name, and the names as a person sees them.
 #include "imports/NameReview.h"
 
+#include "CaseTable.h"
 #include "StoreFixture.h"
 
 #include <gtest/gtest.h>
@@ -22,44 +23,17 @@ protected:
 TEST_F(NameReviewTest, EachNameIsAddedOrRefusedWithItsReason) {
     store.addPlayer("Anna");
     store.addPlayer("Zoë");
-    struct Case {
-        std::string name;
-        std::string decision;
-    };
-    // In list order: a name refused for repeating refers to the earlier line.
-    const Case cases[] = {
-        {"Bob", "will be added"},
-        {"", "refused: empty"},
-        {"anna", "refused: already registered"},
-        {"ZOË", "refused: already registered"},
-        {"BOB", "refused: twice in the list (as on line 1)"},
-        {" Bob", "will be added"}, // blanks count, as when typed
-        {" ", "will be added"},
-        {"  ", "will be added"},
-        {"Ann\tKim", "refused: holds a line break or another control character"},
-        {"Ann\rKim", "refused: holds a line break or another control character"},
-        {std::string("Ann\0Kim", 7), "refused: holds a line break or another control character"},
-        {"Ann\x7FKim", "refused: holds a line break or another control character"},
-        {"Ann\xC2\x85Kim", "refused: holds a line break or another control character"},
-        {"Ann\xE2\x80\xA8Kim", "refused: holds a line break or another control character"},
-        {"Ann\xE2\x80\xA9Kim", "refused: holds a line break or another control character"},
-        {"Ann\xC2\xA0Kim", "will be added"}, // a no-break space is no control character
-        {"Anna & Bob", "will be added"},     // only player names are compared
-        {" bob", "refused: twice in the list (as on line 6)"},
-        {"Ann\tKim", "refused: holds a line break or another control character"},
-        {"", "refused: empty"},
-    };
-    std::vector<std::string> names;
-    for (const Case& c : cases)
-        names.push_back(c.name);
+    const std::vector<CaseRow> cases = readCaseTable(CORVANE_IMPORT_CASES "/name-review.tsv", 2);
+    std::vector<std::string> names, added;
+    for (const CaseRow& c : cases)
+        names.push_back(c[0]);
     const NameReview result = review(names);
-    ASSERT_EQ(result.decisions.size(), std::size(cases));
-    std::vector<std::string> added;
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        EXPECT_EQ(decisionText(result.decisions[i]), cases[i].decision) << i;
+    ASSERT_EQ(result.decisions.size(), cases.size());
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(decisionText(result.decisions[i]), cases[i][1]) << i;
         EXPECT_EQ(result.decisions[i].listed.line, i + 1);
-        if (cases[i].decision == "will be added")
-            added.push_back(cases[i].name);
+        if (cases[i][1] == "will be added")
+            added.push_back(cases[i][0]);
     }
     EXPECT_EQ(result.namesToAdd(), added);
     EXPECT_EQ(result.addedCount, added.size());
@@ -78,23 +52,8 @@ TEST_F(NameReviewTest, AddingTheReviewedNamesAddsThemInListOrderWithOneWrite) {
 }
 
 TEST(VisibleName, ShowsBlanksAtEitherEndAndControlCharacters) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Ann", "Ann"},
-        {" Ann ", "\xE2\x90\xA3"
-                  "Ann\xE2\x90\xA3"},
-        {"Ann Lee", "Ann Lee"}, // blanks inside show as they are
-        {"  ", "\xE2\x90\xA3\xE2\x90\xA3"},
-        {"\xC2\xA0Zo\xC3\xAB", "\xE2\x90\xA3Zo\xC3\xAB"},
-        {"Ann\tKim", "Ann\xE2\x90\x89Kim"},
-        {"Ann\nKim\x7F", "Ann\xE2\x90\x8AKim\xE2\x90\xA1"},
-        {"A\xC2\x85"
-         "B",
-         "A\xEF\xBF\xBD"
-         "B"},
-        {"", ""},
-    };
-    for (const auto& [name, visible] : cases)
-        EXPECT_EQ(visibleName(name), visible) << ::testing::PrintToString(name);
+    for (const CaseRow& c : readCaseTable(CORVANE_IMPORT_CASES "/visible-names.tsv", 2))
+        EXPECT_EQ(visibleName(c[0]), c[1]) << ::testing::PrintToString(c[0]);
 }
 
 } // namespace

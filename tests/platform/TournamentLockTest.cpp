@@ -26,6 +26,15 @@ QString startHolder(QProcess& holder, const QString& folder) {
     return QString::fromUtf8(holder.readLine()).trimmed();
 }
 
+// What a second program starting on `folder` says, once it has ended.
+QString secondProgramSays(const QString& folder) {
+    QProcess second;
+    const QString said = startHolder(second, folder);
+    second.closeWriteChannel();
+    second.waitForFinished(-1);
+    return said;
+}
+
 TEST(TournamentLockTest, ASecondProgramIsRefusedUntilTheFirstEndsEvenByAKill) {
     QTemporaryDir folder;
     QProcess first;
@@ -39,27 +48,18 @@ TEST(TournamentLockTest, ASecondProgramIsRefusedUntilTheFirstEndsEvenByAKill) {
     EXPECT_EQ(TournamentLock::acquire(folder.path(), refusal), nullptr);
     EXPECT_TRUE(refusal.contains(folder.path()) && refusal.contains("already open"))
         << refusal.toStdString();
-    QProcess second;
-    EXPECT_EQ(startHolder(second, folder.path()), "refused") << "a second process, too";
-    second.closeWriteChannel();
-    second.waitForFinished(-1);
+    EXPECT_EQ(secondProgramSays(folder.path()), "refused") << "a second process, too";
 
     // Killed, it cannot release its lock; the next start takes it over.
     first.kill();
     first.waitForFinished(-1);
     auto taken = TournamentLock::acquire(folder.path(), refusal);
     ASSERT_NE(taken, nullptr);
-    QProcess third;
-    EXPECT_EQ(startHolder(third, folder.path()), "refused") << "held again";
-    third.closeWriteChannel();
-    third.waitForFinished(-1);
+    EXPECT_EQ(secondProgramSays(folder.path()), "refused") << "held again";
 
     // Released on the way out, it lets the next one in.
     taken.reset();
-    QProcess fourth;
-    EXPECT_EQ(startHolder(fourth, folder.path()), "locked");
-    fourth.closeWriteChannel();
-    fourth.waitForFinished(-1);
+    EXPECT_EQ(secondProgramSays(folder.path()), "locked");
 }
 
 // What a careless hand or a crash leaves where the lock file belongs: a left-over
@@ -93,10 +93,7 @@ TEST(TournamentLockTest, ALeftOverLockIsTakenOverAndAnythingElseInItsPlaceIsName
         const auto lock = TournamentLock::acquire(folder.path(), refusal);
         if (refused.isEmpty()) {
             EXPECT_NE(lock, nullptr) << refusal.toStdString();
-            QProcess second;
-            EXPECT_EQ(startHolder(second, folder.path()), "refused") << "held as any lock";
-            second.closeWriteChannel();
-            second.waitForFinished(-1);
+            EXPECT_EQ(secondProgramSays(folder.path()), "refused") << "held as any lock";
         } else {
             EXPECT_EQ(lock, nullptr);
             EXPECT_TRUE(refusal.contains(path + ", where") && refusal.contains(refused))

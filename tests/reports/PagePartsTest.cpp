@@ -1,4 +1,5 @@
 // The parts of a page: standings order, position labels and page file names.
+#include "CaseTable.h"
 #include "ReportFixture.h"
 #include "reports/PageNames.h"
 #include "reports/PageText.h"
@@ -91,19 +92,8 @@ TEST(TeamPageNames, RememberedOnlyForTheSameTeamsEachOnce) {
 }
 
 TEST_F(Reports, TeamPageNamesStayPlainOrBecomeSafe) {
-    // First player, second player, page name.
-    // clang-format off
-    const char* cases[][3] = {
-        {"A", "B", "AB.html"}, {"Jos\xC3\xA9 ", "O'Neil", "Jos\xC3\xA9 O'Neil.html"},
-        {"../../etc/", "passwd", "_._.._etc_passwd.html"}, {".hidden", "x", "_hiddenx.html"},
-        {"a\\b:c*d?e", "\"f<g>h|i\t\n\x7F", "a_b_c_d_e_f_g_h_i___.html"}, {"", "", "_.html"},
-        {"Ann", "Lee.", "AnnLee_.html"}, {"Ann", "Lee ", "AnnLee_.html"}, {"CON", "", "_CON.html"},
-        {"bad\xFF", "\xC3", "bad__.html"}, {"nul", ".txt", "_nul.txt.html"},
-        {"CON ", ".x", "_CON .x.html"}, {"lpt9", "", "_lpt9.html"}, {"CON", "SOLE", "CONSOLE.html"},
-        {"COM", "10", "COM10.html"}};
-    // clang-format on
-    for (const auto& [first, second, name] : cases)
-        EXPECT_EQ(teamPageName(addTeam(first, second)), name) << first << second;
+    for (const CaseRow& c : readCaseTable(CORVANE_REPORT_CASES "/page-names.tsv", 3))
+        EXPECT_EQ(teamPageName(addTeam(c[0], c[1])), c[2]) << c[0] << c[1];
     // Long names are cut at a character boundary.
     std::string accents;
     for (int i = 0; i < 150; ++i)

@@ -43,21 +43,12 @@ double brightestLuminance(const QImage& image) {
     return brightest;
 }
 
-struct Heading {
-    const char* name;
-    QRgb colour;
-};
-const Heading headings[] = {{"white", qRgb(0xFF, 0xFF, 0xFF)},
-                            {"pale yellow", qRgb(0xFF, 0xFF, 0xCC)}};
-
 TEST(PageImagesTest, EveryBackgroundPixelLeavesTheHeadingsReadable) {
     const QImage back = loadImage("back.jpg");
     ASSERT_FALSE(back.isNull());
-    const double brightest = brightestLuminance(back);
-    for (const Heading& heading : headings) {
-        SCOPED_TRACE(heading.name);
-        EXPECT_GE(contrastRatio(luminance(heading.colour), brightest), minimumContrast);
-    }
+    // Pale yellow, the darker heading colour: white stands out more than it does.
+    const QRgb paleYellow = qRgb(0xFF, 0xFF, 0xCC);
+    EXPECT_GE(contrastRatio(luminance(paleYellow), brightestLuminance(back)), minimumContrast);
 }
 
 // Mean difference per channel between two whole columns, or two whole rows.
@@ -73,23 +64,17 @@ double lineDifference(const QImage& image, bool columns, int a, int b) {
     return static_cast<double>(sum) / (3.0 * length);
 }
 
-struct Direction {
-    const char* name;
-    bool columns;
-};
-const Direction directions[] = {{"left and right edges", true}, {"top and bottom edges", false}};
-
 TEST(PageImagesTest, BackgroundTileJoinsWithoutSeams) {
     const QImage back = loadImage("back.jpg");
     ASSERT_FALSE(back.isNull());
-    for (const Direction& direction : directions) {
-        SCOPED_TRACE(direction.name);
-        const int lines = direction.columns ? back.width() : back.height();
+    for (const bool columns : {true, false}) {
+        SCOPED_TRACE(columns ? "left and right edges" : "top and bottom edges");
+        const int lines = columns ? back.width() : back.height();
         double inside = 0;
         for (int i = 0; i + 1 < lines; ++i)
-            inside += lineDifference(back, direction.columns, i, i + 1);
+            inside += lineDifference(back, columns, i, i + 1);
         inside /= lines - 1;
-        EXPECT_LE(lineDifference(back, direction.columns, lines - 1, 0), seamAllowance * inside);
+        EXPECT_LE(lineDifference(back, columns, lines - 1, 0), seamAllowance * inside);
     }
 }
 
