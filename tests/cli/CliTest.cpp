@@ -1,14 +1,18 @@
-// corvane-cli run in-process: help, version, wrong command lines, and publish
-// giving exactly what corvane-publish gives.
+// corvane-cli run in-process: help, version, wrong command lines, the CSV each
+// command prints, and publish giving exactly what corvane-publish gives.
 #include "SampleTournament.h"
 #include "cli/CliApp.h"
 #include "cli/PublishCommand.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
+#include <map>
 #include <sstream>
 
 namespace corvane::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct Outcome {
     int status;
@@ -29,10 +33,6 @@ Outcome cli(const std::vector<std::string>& arguments) {
     return capture(runCli, arguments);
 }
 
-Outcome publishAlone(const std::vector<std::string>& arguments) {
-    return capture(runPublish, arguments);
-}
-
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos;
          at = text.find(from, at + to.size())) {
@@ -41,10 +41,22 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+// Every file below `folder` with its bytes, to see that nothing was written.
+std::map<std::string, std::string> snapshot(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[entry.path().string()] = entry.is_regular_file() ? readBytes(entry.path()) : "/";
+    return files;
+}
+
 TEST(Cli, AnswersHelpVersionAndWrongCommandLines) {
     TempDir dir;
     const std::string club = dir.file("club");
-    std::filesystem::create_directory(club);
+    fs::create_directory(club);
+    const std::string broken = dir.file("broken");
+    const std::string brokenFolder = writeSampleTournament(broken);
+    fs::remove(brokenFolder + "games.txt");
+    fs::create_directory(brokenFolder + "games.txt");
     const std::string version = "corvane-cli " CORVANE_VERSION "\n";
     struct Case {
         std::vector<std::string> arguments;
@@ -55,25 +67,36 @@ TEST(Cli, AnswersHelpVersionAndWrongCommandLines) {
     };
     const Case cases[] = {
         {{"--help"}, cliOk, "Usage: corvane-cli [OPTIONS] SUBCOMMAND\n", "", "\n  publish "},
-        {{"-h"}, cliOk, "Usage: corvane-cli [OPTIONS] SUBCOMMAND\n", "", "--version"},
+        {{"-h"}, cliOk, "Usage: corvane-cli [OPTIONS] SUBCOMMAND\n", "", "\n  schedule "},
         {{"--version"}, cliOk, version, "", ""},
         {{"publish", "--help"},
          cliOk,
          "Usage: corvane-cli publish [OPTIONS] [WORKING-DIRECTORY]\n",
          "",
          "Exit status: 0"},
+        {{"export", "--help"},
+         cliOk,
+         "Usage: corvane-cli export [OPTIONS] TABLE [WORKING-DIRECTORY]",
+         "",
+         "--raw"},
         {{"publish", "--version"}, cliOk, version, "", ""},
         {{}, cliUsage, "", "corvane-cli: A subcommand is required", "Usage: corvane-cli "},
         {{"bogus"}, cliUsage, "", "corvane-cli: ", "bogus"},
         {{"--bogus", "publish"}, cliUsage, "", "corvane-cli: ", "--bogus"},
         {{"publish", "--bogus"}, cliUsage, "", "corvane-cli: ", "Usage: corvane-cli publish "},
+        {{"schedule", "--bogus"}, cliUsage, "", "corvane-cli: ", "Usage: corvane-cli schedule "},
         {{"publish", "-x", club}, cliUsage, "", "corvane-cli: ", "-x"},
         {{"publish", club, "two"}, cliUsage, "", "corvane-cli: ", "two"},
+        {{"export"}, cliUsage, "", "corvane-cli: ", "TABLE is required"},
+        {{"export", "Standings", club}, cliUsage, "", "corvane-cli: ", "Standings"},
         {{"publish", club},
          cliFailed,
          "",
          "corvane-cli: no tournament in " + club + " (its tournament.dat names none)\n",
          ""},
+        {{"export", "teams", club}, cliFailed, "", "corvane-cli: no tournament in " + club, ""},
+        {{"pairings", club}, cliFailed, "", "corvane-cli: no tournament in " + club, ""},
+        {{"schedule", broken}, cliFailed, "", "corvane-cli: ", "games.txt"},
     };
     for (const Case& c : cases) {
         const Outcome run = cli(c.arguments);
@@ -88,23 +111,52 @@ TEST(Cli, AnswersHelpVersionAndWrongCommandLines) {
             EXPECT_EQ(run.out, version) << shown;
         }
     }
-    EXPECT_TRUE(std::filesystem::is_empty(club));
+    EXPECT_TRUE(fs::is_empty(club));
 }
 
+// Each command line of the golden file, run on the tournament beside it, prints
+// exactly the CSV that follows it and writes no file. The names a spreadsheet
+// would run as formulas get an apostrophe unless --raw asks for them as stored.
+TEST(Cli, EveryCsvCommandPrintsItsGoldenOutputAndWritesNothing) {
+    TempDir dir;
+    fs::copy(CORVANE_CLI_CASES "/formula-names", dir.file("Tournament1"));
+    writeBytes(dir.file("tournament.dat"), "TOURNAMENT 1\n");
+    const auto before = snapshot(dir.path());
+    const std::string golden = readBytes(std::string(CORVANE_CLI_CASES "/csv-commands.txt"));
+    int commands = 0;
+    for (std::size_t at = golden.find("$ "); at != std::string::npos; ++commands) {
+        const std::size_t end = golden.find('\n', at);
+        const std::size_t next = golden.find("\n$ ", end);
+        const std::string line = golden.substr(at + 2, end - at - 2);
+        std::istringstream words(line);
+        std::vector<std::string> arguments{std::istream_iterator<std::string>(words), {}};
+        arguments.push_back(dir.path());
+        const Outcome run = cli(arguments);
+        EXPECT_EQ(run.status, cliOk) << line << "\n" << run.err;
+        EXPECT_EQ(run.out, golden.substr(end + 1, next == std::string::npos ? next : next - end))
+            << line;
+        at = next == std::string::npos ? next : next + 1;
+    }
+    EXPECT_EQ(commands, 9);
+    EXPECT_EQ(snapshot(dir.path()), before);
+}
+
+// The older program gives the same pages, status and messages, each naming the
+// program that was run, and its own usage.
 TEST(Cli, PublishGivesWhatCorvanePublishGives) {
     TempDir dir;
     const std::string good = dir.file("good");
     const std::string goodFolder = writeSampleTournament(good);
     const std::string broken = dir.file("broken");
     const std::string brokenFolder = writeSampleTournament(broken);
-    std::filesystem::create_directory(brokenFolder + "AnnBob.html");
+    fs::create_directory(brokenFolder + "AnnBob.html");
     const std::string empty = dir.file("empty");
-    std::filesystem::create_directories(empty + "/Tournament1");
+    fs::create_directories(empty + "/Tournament1");
     writeBytes(empty + "/tournament.dat", "TOURNAMENT 1\n");
     const std::string club = dir.file("club");
-    std::filesystem::create_directory(club);
+    fs::create_directory(club);
 
-    // Arguments after the command's name, the exit status and what standard error holds.
+    // Arguments after the command's name, the exit status and what the output holds.
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
         {{good}, cliOk, ""},
         {{good + "//"}, cliOk, ""},
@@ -112,25 +164,33 @@ TEST(Cli, PublishGivesWhatCorvanePublishGives) {
         {{broken}, cliFailed, "Could not save " + brokenFolder + "AnnBob.html"},
         {{empty}, cliOk, "holds no teams; no page written"},
         {{club}, cliFailed, "no tournament in " + club},
+        {{"--bogus"}, cliUsage, "Usage: corvane-publish"},
+        {{"one", "two"}, cliUsage, "Usage: corvane-publish"},
     };
     for (const auto& [arguments, status, part] : cases) {
         const std::string shown = ::testing::PrintToString(arguments);
-        const Outcome alone = publishAlone(arguments);
+        const Outcome alone = capture(runPublish, arguments);
         std::vector<std::string> withCommand{"publish"};
         withCommand.insert(withCommand.end(), arguments.begin(), arguments.end());
         const Outcome run = cli(withCommand);
 
         EXPECT_EQ(alone.status, status) << shown << "\n" << alone.err;
-        EXPECT_NE(alone.err.find(part), std::string::npos) << shown << "\n" << alone.err;
+        EXPECT_NE((alone.out + alone.err).find(part), std::string::npos) << shown << alone.err;
         EXPECT_EQ(run.status, alone.status) << shown;
-        EXPECT_EQ(run.out, alone.out) << shown;
-        // The same messages, each naming the program that was run.
-        EXPECT_EQ(replaceAll(run.err, "corvane-cli: ", "corvane-publish: "), alone.err) << shown;
-        EXPECT_EQ(run.err.find("corvane-publish"), std::string::npos) << shown;
+        const auto renamed = [](const std::string& text) {
+            return replaceAll(replaceAll(text, "corvane-cli publish", "corvane-publish"),
+                              "corvane-cli: ", "corvane-publish: ");
+        };
+        EXPECT_EQ(renamed(run.out), alone.out) << shown;
+        EXPECT_EQ(renamed(run.err), alone.err) << shown;
+        EXPECT_EQ((run.out + run.err).find("corvane-publish"), std::string::npos) << shown;
     }
-    EXPECT_EQ(publishAlone({good}).out, samplePages(goodFolder));
-    EXPECT_EQ(publishAlone({broken}).out,
+    EXPECT_EQ(capture(runPublish, {good}).out, samplePages(goodFolder));
+    EXPECT_EQ(capture(runPublish, {broken}).out,
               brokenFolder + "tournament.html\n" + brokenFolder + "CidDee.html\n");
+    EXPECT_EQ(capture(runPublish, {"--version"}).out, "corvane-publish " CORVANE_VERSION "\n");
+    EXPECT_TRUE(capture(runPublish, {"--help"})
+                    .out.starts_with("Usage: corvane-publish [OPTIONS] [WORKING-DIRECTORY]\n"));
 }
 
 } // namespace

@@ -158,10 +158,5 @@ TEST(Schedule, LargeFieldsStreamOrAreRefusedBeforeTheyAllocate) {
     }
 }
 
-TEST(Schedule, NothingLeftWhenEveryPairMet) {
-    const auto problem = randomProblem(9, 1.0, 3);
-    EXPECT_TRUE(scheduleRemaining(problem).rounds.empty());
-}
-
 } // namespace
 } // namespace corvane::testing

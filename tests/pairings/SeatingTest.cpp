@@ -34,14 +34,11 @@ protected:
     RoundSeats seats{problem, proposal};
 };
 
-TEST_F(RoundSeatsTest, StartsAsProposed) {
+TEST_F(RoundSeatsTest, StartAsProposedThenTeamsChangeSeatsAndTheRepeatsFollow) {
     EXPECT_EQ(seats.tables(), (std::vector<Table>{{0, 1, false}, {2, 3, false}}));
     EXPECT_EQ(seats.bye(), 4);
     EXPECT_EQ(seats.figures(), proposal.figures);
     EXPECT_EQ(seats.rows(), roundRows(proposal.tables, proposal.bye));
-}
-
-TEST_F(RoundSeatsTest, TeamsChangeSeatsAndTheRepeatsFollow) {
     struct Step {
         int a;
         int b;

@@ -1,9 +1,10 @@
 // The child of the crash-safety test: opens the tournament in the working
 // directory given as it is, then grows it by a player, a team and a game at
-// a time and saves every file after every step, until it is killed. After each
-// round of saves it says so, a line on its standard output.
+// a time and saves every file after every step, until it is killed. It prints
+// its process id, then a line after each round of saves.
 #include "SaveVersions.h"
 
+#include <cstdio>
 #include <unistd.h>
 
 int main(int, char** argv) {
@@ -16,6 +17,8 @@ int main(int, char** argv) {
     if (store.loadAll().refused()) {
         return 1;
     }
+    std::printf("%d\n", static_cast<int>(::getpid()));
+    std::fflush(stdout);
     // Until killed; a failed save ends the loop, which the parent sees as a fault.
     for (;;) {
         store.addPlayer(proof::playerName(store.players().size()));

@@ -10,16 +10,14 @@ set -eu
 program=$(realpath "$1")
 out=$2
 for tool in xvfb-run openbox xdotool xprop xwd xwdtopnm pnmtopng; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "desktop drive skipped: $tool is missing (scripts/install-deps installs it)"
-        exit 77
-    fi
+    command -v "$tool" >/dev/null 2>&1 && continue
+    echo "desktop drive skipped: $tool is missing (scripts/install-deps installs it)"
+    exit 77
 done
 if [ -z "${CORVANE_ON_XVFB:-}" ]; then
     CORVANE_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$@"
 fi
-# The real platform, not the tests' offscreen one.
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM # the real platform, not the tests' offscreen one
 mkdir -p "$out"
 rm -f "$out"/*.png
 work=$(mktemp -d)
@@ -41,7 +39,6 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
-
 fail() {
     echo "desktop drive: $*" >&2
     shot failure || true
@@ -50,11 +47,10 @@ fail() {
 shot() {
     xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$out/$1.png" 2>/dev/null
 }
-# Every wait below is for something the program does, however long a loaded
-# machine takes; the limit only turns a program that never does it into a failure.
-limit=600 # checks, 0.2 s apart
-# Waits until the shell condition $1 holds, or fails saying $2.
-until_true() {
+# Every wait is for something the program does, however long a loaded machine
+# takes; the limit (checks 0.2 s apart) only turns "never" into a failure.
+limit=600
+until_true() { # CONDITION MESSAGE
     i=0
     until eval "$1"; do
         i=$((i + 1))
@@ -62,9 +58,10 @@ until_true() {
         sleep 0.2
     done
 }
-# The id of the visible window whose title matches, once there is one.
+# The id of the visible window whose title matches, once there is one; fails without.
 window() {
-    timeout $((limit / 5)) xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+    timeout $((limit / 5)) xdotool search --sync --onlyvisible --name "$1" 2>/dev/null |
+        head -n 1 | grep .
 }
 gone() {
     until_true "! xdotool search --onlyvisible --name '$1' >/dev/null 2>&1" "window '$1' did not close"
@@ -77,16 +74,16 @@ keys() {
     xdotool key --delay 80 "$@"
     sleep 0.3
 }
-# Clicks at a point given as fractions of a window's width and height, after
-# `top` pixels (the menu bar) are taken off the height.
+typed() {
+    xdotool type --delay 60 "$1"
+}
+# Clicks at a point given in thousandths of a window's width and height.
 click_at() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove --window "$1" $((WIDTH * $2 / 1000)) $(($4 + (HEIGHT - $4) * $3 / 1000))
-    xdotool click 1
+    xdotool mousemove --window "$1" $((WIDTH * $2 / 1000)) $((HEIGHT * $3 / 1000)) click 1
     sleep 0.5
 }
-# True if window $1 is stacked above window $2 (the window manager's list runs
-# from the bottom up).
+# True if window $1 is stacked above window $2 (the list runs from the bottom up).
 above() {
     order=$(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x')
     first=$(printf '%s\n' "$order" | grep -n -i -x "$(printf '0x%x' "$1")" | cut -d: -f1)
@@ -96,10 +93,24 @@ above() {
 # Answers the message box with this caption by its default button (Yes or OK).
 answer() {
     box=$(window "^$1\$") || fail "no '$1' message"
-    [ -n "$box" ] || fail "no '$1' message"
     focus "$box"
     keys Return
     gone "^$1\$"
+}
+closed() { # closes the dialog of this title with Alt+F4
+    focus "$dialog"
+    keys alt+F4
+    gone "^$1\$"
+}
+# Runs the command; a publish shows the standings in the viewer already open,
+# reloaded in place: still one, the same process.
+keeps_viewer() { # MESSAGE COMMAND...
+    message=$1
+    shift
+    before=$(open_viewers)
+    "$@"
+    sleep 1
+    [ -n "$before" ] && [ "$(open_viewers)" = "$before" ] || fail "$message"
 }
 
 openbox >/dev/null 2>&1 &
@@ -107,83 +118,68 @@ wm=$!
 sleep 1
 (cd "$work" && exec "$program") >"$out/corvane.log" 2>&1 &
 app=$!
-main=$(window "^Corvane Tournament Software v1.2\$")
-[ -n "$main" ] || fail "the main window did not open"
+main=$(window "^Corvane Tournament Software v1.2\$") || fail "the main window did not open"
 sleep 1
 shot 01-main-window-no-tournament
 
-# The first tournament, from the menu: with the mouse on "Tournament", then its
-# item by its mnemonic. The main window's client area starts with the menu bar.
+# The first tournament: the mouse on the "Tournament" menu, then the item's mnemonic.
 focus "$main"
-eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" 40 10 click 1
 sleep 0.5
 keys s
 until_true '[ -f "$work/tournament.dat" ]' "no tournament.dat after Start New Tournament"
 shot 02-main-window-first-tournament
 # The four buttons, 14 of every 20 dialog units down the 88 units below the menu
-# bar, are clicked counted from the window's bottom. The window is wider than its
-# template (its menus and the line beside the buttons), so the unit is taken from
-# the height, less a menu bar of about 25 pixels: a few pixels off there move a
-# click by less than a third of a button.
+# bar, counted from the window's bottom. The window is wider than its template,
+# so the unit is taken from the height less a menu bar of about 25 pixels: a few
+# pixels off there move a click by less than a third of a button.
 press_button() { # index 0..3
     focus "$main"
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    unit1000=$(( (HEIGHT - 25) * 1000 / 88 ))
-    xdotool mousemove --window "$main" $(( 50 * unit1000 / 1000 )) \
-        $(( HEIGHT - (88 - 7 - 7 - 20 * $1) * unit1000 / 1000 ))
-    xdotool click 1
+    unit1000=$(((HEIGHT - 25) * 1000 / 88))
+    xdotool mousemove --window "$main" $((50 * unit1000 / 1000)) \
+        $((HEIGHT - (88 - 7 - 7 - 20 * $1) * unit1000 / 1000)) click 1
     sleep 0.5
 }
 
 press_button 0
 dialog=$(window "^Add Player\$") || fail "Add Player did not open"
-[ -n "$dialog" ] || fail "Add Player did not open"
 for name in Ann Bob Cy Dee; do
     focus "$dialog"
-    xdotool type --delay 60 "$name"
+    typed "$name"
     keys Tab space
     answer Warning
     focus "$dialog"
     keys shift+Tab
 done
 shot 03-add-player
-keys alt+F4
-gone "^Add Player\$"
+closed "Add Player"
 
 press_button 1
-dialog=$(window "^Team Builder\$")
-[ -n "$dialog" ] || fail "Team Builder did not open"
-build_team() { # the first two available players: a click, then the keyboard
+dialog=$(window "^Team Builder\$") || fail "Team Builder did not open"
+for team in 1 2; do # the first two available players: a click, then the keyboard
     focus "$dialog"
-    click_at "$dialog" 60 $((19 * 1000 / 232)) 0
+    click_at "$dialog" 60 $((19 * 1000 / 232))
     keys Down space Tab space
     answer Warning
-}
-build_team
-build_team
+done
 shot 04-team-builder
-focus "$dialog"
-keys alt+F4
-gone "^Team Builder\$"
+closed "Team Builder"
 
 press_button 2
-dialog=$(window "^Enter Game Results\$")
-[ -n "$dialog" ] || fail "Enter Game Results did not open"
+dialog=$(window "^Enter Game Results\$") || fail "Enter Game Results did not open"
 focus "$dialog"
 # Team 1, its score and flags; Team 2, its score; then Save.
 keys Down Tab ctrl+a
-xdotool type --delay 60 150
+typed 150
 keys Tab ctrl+a
-xdotool type --delay 60 2
+typed 2
 keys Tab Down Down Tab ctrl+a
-xdotool type --delay 60 120
+typed 120
 keys Tab Tab space
 answer Warning
-viewer=$(window "Tournament Results - ") || true
-[ -n "$viewer" ] || fail "the viewer did not open after Save"
-# The organiser goes on typing in the dialog: the viewer came up without the
-# focus, and below the dialog.
+viewer=$(window "Tournament Results - ") || fail "the viewer did not open after Save"
+# The organiser goes on typing in the dialog: the viewer came up below it, without the focus.
 sleep 1
 [ "$(xdotool getwindowfocus)" = "$dialog" ] || fail "the viewer took the focus after Save"
 until_true 'above "$dialog" "$viewer"' "the viewer came up over the dialog"
@@ -193,23 +189,15 @@ shot 05-viewer-after-save
 focus "$dialog"
 shot 06-game-results
 # The saved game from the list with the mouse, then Delete from the keyboard.
-before=$(open_viewers)
-click_at "$dialog" 400 $((72 * 1000 / 315)) 0
-keys Tab space
-answer Warning
-until_true '[ ! -s "$work/Tournament1/games.txt" ]' "the game was not deleted"
-# Delete publishes too: the open viewer reloads in place, no other one starts.
-sleep 1
-[ -n "$before" ] && [ "$(open_viewers)" = "$before" ] || fail "the viewer was replaced after Delete"
-focus "$dialog"
-keys alt+F4
-gone "^Enter Game Results\$"
-
-before=$(open_viewers)
-press_button 3
-# Each publish shows the standings in the viewer already open: still one, the same.
-sleep 1
-[ -n "$before" ] && [ "$(open_viewers)" = "$before" ] || fail "the open viewer was replaced"
+delete_game() {
+    click_at "$dialog" 400 $((72 * 1000 / 315))
+    keys Tab space
+    answer Warning
+    until_true '[ ! -s "$work/Tournament1/games.txt" ]' "the game was not deleted"
+}
+keeps_viewer "the viewer was replaced after Delete" delete_game
+closed "Enter Game Results"
+keeps_viewer "the open viewer was replaced" press_button 3
 shot 07-viewer-results
 
 # What a person would find on disk.
@@ -223,20 +211,15 @@ for page in tournament.html AnnBob.html CyDee.html title.jpg back.jpg; do
 done
 grep -q "Teams with 0 games completed" "$folder/tournament.html" || fail "leader board"
 
-# The projector display, from the View menu: full screen, and the focus stays with
-# the main window. Publishing again leaves it running, the same process, and
-# the viewer of the results reloads in place.
+# The projector display, from the View menu, leaves the focus with the main
+# window; publishing again leaves it running, the same process.
 focus "$main"
 keys alt+v p
-display=$(window "^Standings Display - ") || true
-[ -n "$display" ] || fail "the projector display did not open"
+display=$(window "^Standings Display - ") || fail "the projector display did not open"
 display_pid=$(xdotool getwindowpid "$display")
 sleep 1
 [ "$(xdotool getwindowfocus)" = "$main" ] || fail "the projector display took the focus"
-before=$(open_viewers)
-press_button 3
-sleep 1
-[ -n "$before" ] && [ "$(open_viewers)" = "$before" ] || fail "publishing replaced the open viewer"
+keeps_viewer "publishing replaced the open viewer" press_button 3
 kill -0 "$display_pid" 2>/dev/null || fail "publishing ended the projector display"
 sleep 1
 shot 08-projector-display

@@ -2,22 +2,18 @@
 // or two, mismatches kept for the organiser, who accepts, edits or rejects.
 #include "ServiceFixture.h"
 
+#include <sstream>
+
 namespace corvane::testing {
 namespace {
 
 using namespace corvane::tables;
 
-struct Step {
-    std::string id;
-    std::string s1, s2;
-    bool both;
-    std::string answer;
-};
-
 struct Case {
     const char* what;
     bool saveConfirmed;
-    std::vector<Step> steps;
+    // Entries sent to table 1, each "id score1 score2 both-teams-confirm answer".
+    std::vector<std::string> steps;
     ResultState state;
     std::size_t saves;
 };
@@ -26,60 +22,38 @@ class QueueCases : public ServiceTest, public ::testing::WithParamInterface<Case
 
 TEST_P(QueueCases, EndAsExpected) {
     const Case& c = GetParam();
+    SCOPED_TRACE(c.what);
     service.setSaveConfirmed(c.saveConfirmed);
-    for (const Step& step : c.steps) {
-        EXPECT_EQ(send(1, form(step.id, step.s1, step.s2, step.both)).body, step.answer)
-            << c.what << ": " << step.id;
+    for (const std::string& step : c.steps) {
+        std::istringstream words(step);
+        std::string id, s1, s2, answer;
+        bool both = false;
+        words >> id >> s1 >> s2 >> both >> answer;
+        EXPECT_EQ(send(1, form(id, s1, s2, both)).body, answer) << step;
     }
-    ASSERT_EQ(service.queue().items().size(), 1u) << c.what;
-    EXPECT_EQ(service.queue().items()[0].state, c.state) << c.what;
-    EXPECT_EQ(saved.size(), c.saves) << c.what;
+    ASSERT_EQ(service.queue().items().size(), 1u);
+    EXPECT_EQ(service.queue().items()[0].state, c.state);
+    EXPECT_EQ(saved.size(), c.saves);
     EXPECT_EQ(service.queue().items()[0].when, "21:30");
     EXPECT_EQ(service.queue().items()[0].device.rfind("10.0.0.2", 0), 0u);
 }
 
+// A phone's entry of 150 to 120 for one team alone, and a second phone's.
+const std::string first = "phone-a1 150 120 0 waiting-other";
+const std::string differs = "phone-b1 150 121 0 waiting-organiser";
+using enum ResultState;
+
 INSTANTIATE_TEST_SUITE_P(
     Tables, QueueCases,
-    ::testing::Values(Case{"one phone, both teams",
-                           false,
-                           {{"phone-a-001", "150", "120", true, "waiting-organiser"}},
-                           ResultState::confirmed,
-                           0},
-                      Case{"one phone, saved at once",
-                           true,
-                           {{"phone-a-001", "150", "120", true, "saved"}},
-                           ResultState::saved,
-                           1},
-                      Case{"entered by one team",
-                           true,
-                           {{"phone-a-001", "150", "120", false, "waiting-other"}},
-                           ResultState::entered,
-                           0},
-                      Case{"two phones agree",
-                           true,
-                           {{"phone-a-001", "150", "120", false, "waiting-other"},
-                            {"phone-b-001", "150", "120", false, "saved"}},
-                           ResultState::saved,
-                           1},
-                      Case{"two phones differ",
-                           true,
-                           {{"phone-a-001", "150", "120", false, "waiting-other"},
-                            {"phone-b-001", "150", "121", false, "waiting-organiser"}},
-                           ResultState::mismatch,
-                           0},
-                      Case{"a mismatch mended by a third entry",
-                           true,
-                           {{"phone-a-001", "150", "120", false, "waiting-other"},
-                            {"phone-b-001", "150", "121", false, "waiting-organiser"},
-                            {"phone-b-002", "150", "120", false, "saved"}},
-                           ResultState::saved,
-                           1},
-                      Case{"retries of one entry confirm nothing",
-                           true,
-                           {{"phone-a-001", "150", "120", false, "waiting-other"},
-                            {"phone-a-001", "150", "120", false, "waiting-other"}},
-                           ResultState::entered,
-                           0}));
+    ::testing::Values(
+        Case{
+            "one phone, both teams", false, {"phone-a1 150 120 1 waiting-organiser"}, confirmed, 0},
+        Case{"one phone, saved at once", true, {"phone-a1 150 120 1 saved"}, saved, 1},
+        Case{"entered by one team", true, {first}, entered, 0},
+        Case{"two phones agree", true, {first, "phone-b1 150 120 0 saved"}, saved, 1},
+        Case{"two phones differ", true, {first, differs}, mismatch, 0},
+        Case{"a mismatch mended", true, {first, differs, "phone-b2 150 120 0 saved"}, saved, 1},
+        Case{"retries of one entry confirm nothing", true, {first, first}, entered, 0}));
 
 TEST_F(ServiceTest, TheOrganiserAcceptsEditsOrRejects) {
     send(1, form("phone-a-001", "150", "120", true));

@@ -28,28 +28,21 @@ TEST(TableTokens, AreLongRandomAndDistinct) {
 TEST_F(ServiceTest, OnlyATablesOwnOpenLinkSubmits) {
     const std::string first = link(1);
     const std::string second = link(2);
-    struct Row {
-        const char* what;
-        std::string path;
-        int status;
-    };
-    const Row before[] = {
-        {"wrong token", "/t/0123456789abcdef0123456789abcdef", 404},
-        {"no token", "/t/", 404},
-        {"a token cut short", first.substr(0, first.size() - 1), 404},
-        {"its own table", first, 200},
-    };
+    // A wrong token, none, one cut short, then the table's own.
+    const std::pair<std::string, int> paths[] = {{"/t/0123456789abcdef0123456789abcdef", 404},
+                                                 {"/t/", 404},
+                                                 {first.substr(0, first.size() - 1), 404},
+                                                 {first, 200}};
     int id = 0;
-    for (const Row& row : before) {
+    for (const auto& [path, status] : paths) {
         const std::string body = form("entry-row-" + std::to_string(++id), "10", "20");
-        EXPECT_EQ(request("POST", row.path, body).status, row.status) << row.what;
+        EXPECT_EQ(request("POST", path, body).status, status) << path;
     }
     ASSERT_EQ(saved.size(), 0u) << "entered by one team only";
-    EXPECT_EQ(service.queue().items().size(), 1u);
-    EXPECT_EQ(service.queue().items()[0].table, 1);
     // Another table's link enters that table's game, never this one's.
     EXPECT_EQ(request("POST", second, form("other-table-entry", "30", "40")).status, 200);
     ASSERT_EQ(service.queue().items().size(), 2u);
+    EXPECT_EQ(service.queue().items()[0].table, 1);
     EXPECT_EQ(service.queue().items()[1].table, 2);
     EXPECT_EQ(service.queue().items()[1].game.team1Name, "Eve & Fay");
 
