@@ -59,9 +59,16 @@ until_true() { # CONDITION MESSAGE
     done
 }
 # The id of the visible window whose title matches, once there is one; fails without.
+# Asked again and again rather than with --sync: a search that meets a window
+# closing under it (a message box just answered) ends at once with nothing.
 window() {
-    timeout $((limit / 5)) xdotool search --sync --onlyvisible --name "$1" 2>/dev/null |
-        head -n 1 | grep .
+    j=0
+    while [ $j -lt $limit ]; do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . && return 0
+        j=$((j + 1))
+        sleep 0.2
+    done
+    return 1
 }
 gone() {
     until_true "! xdotool search --onlyvisible --name '$1' >/dev/null 2>&1" "window '$1' did not close"
