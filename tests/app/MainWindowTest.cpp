@@ -87,7 +87,7 @@ protected:
     }
 };
 
-TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts) {
+TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStartsUnasked) {
     dir.write("Tournament0/players.txt", "PLAYER Ann\n");
     std::filesystem::create_directories(dir.file("tournament.dat/in-the-way"));
     open();
@@ -107,6 +107,27 @@ TEST_F(MainWindowTest, WithoutATournamentOnlyTheMenuIsOfferedUntilTheFirstStarts
     EXPECT_EQ(buttons(), "1111");
     EXPECT_EQ(summary(), "Tournament1\n0 players, 0 teams, 0 games");
     EXPECT_EQ(dir.read("tournament.dat"), "TOURNAMENT 1\n");
+
+    // Any later start is asked for; a failed one leaves the previous tournament open.
+    dir.write("Tournament2", "a file where the folder should go");
+    services.messages.clear();
+    services.messages.answerNo();
+    services.messages.answerYes();
+    trigger(startNew);
+    trigger(startNew);
+    EXPECT_EQ(services.messages.captions(), (Captions{"Warning", "Warning", "Error"}));
+    EXPECT_EQ(shown()[0].text, "Are you sure you want to start a new Tournament?\n\nNote: Old "
+                               "tournament data will be archived");
+    EXPECT_TRUE(shown()[2].text.contains(QString::fromStdString(dir.file("Tournament2"))));
+    EXPECT_EQ(shown()[2].owner, window.get());
+    EXPECT_EQ(store().tournamentFolder, "Tournament1");
+    std::filesystem::remove(dir.file("Tournament2"));
+    services.messages.clear();
+    services.messages.answerYes();
+    trigger(startNew);
+    EXPECT_EQ(services.messages.captions(), (Captions{"Warning", "Success"}));
+    EXPECT_EQ(shown()[1].text, "A new tournament has been created");
+    EXPECT_EQ(store().tournamentFolder, "Tournament2");
 }
 
 TEST_F(MainWindowTest, AChangeAKilledProgramHadDecidedIsFinishedAtStart) {
@@ -124,30 +145,6 @@ TEST_F(MainWindowTest, AChangeAKilledProgramHadDecidedIsFinishedAtStart) {
     TournamentStore::destroyStore();
     open();
     EXPECT_EQ(summary(), "Tournament1\n2 players, 0 teams, 0 games");
-}
-
-TEST_F(MainWindowTest, ANewTournamentIsAskedForAndAFailedOneLeavesThePreviousOpen) {
-    current(4);
-    dir.write("Tournament5", "a file where the folder should go");
-    open();
-    services.messages.answerNo();
-    services.messages.answerYes();
-    trigger(startNew);
-    trigger(startNew);
-    EXPECT_EQ(services.messages.captions(), (Captions{"Warning", "Warning", "Error"}));
-    EXPECT_EQ(shown()[0].text, "Are you sure you want to start a new Tournament?\n\nNote: Old "
-                               "tournament data will be archived");
-    EXPECT_TRUE(shown()[2].text.contains(QString::fromStdString(dir.file("Tournament5"))));
-    EXPECT_EQ(shown()[2].owner, window.get());
-    EXPECT_EQ(store().tournamentFolder, "Tournament4");
-
-    std::filesystem::remove(dir.file("Tournament5"));
-    services.messages.clear();
-    services.messages.answerYes();
-    trigger(startNew);
-    EXPECT_EQ(services.messages.captions(), (Captions{"Warning", "Success"}));
-    EXPECT_EQ(shown()[1].text, "A new tournament has been created");
-    EXPECT_EQ(store().tournamentFolder, "Tournament5");
 }
 
 TEST_F(MainWindowTest, AnArchivedTournamentLoadsOnlyFromAFileInsideItsFolder) {
@@ -186,7 +183,7 @@ TEST_F(MainWindowTest, AnArchivedTournamentLoadsOnlyFromAFileInsideItsFolder) {
               (Calls{"end " + dir.path(), "start " + dir.file("Tournament2/tournament.html")}));
 }
 
-TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheViewers) {
+TEST_F(MainWindowTest, KeysLeaveTheWindowOpenAndResultsArePublishedBetweenTheViewers) {
     current(1, "PLAYER Ann\nPLAYER Bob\n");
     dir.write("Tournament1/teams.txt", "TEAM Ann & Bob\n");
     open();
@@ -195,8 +192,6 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
         QTest::keyClick(window.get(), key);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(buttons(), "1111");
-    for (int button : {id::addPlayer, id::teamBuilder, id::enterGameResults})
-        click(button);
     // Every menu in sight, none behind an overflow arrow, and the whole caption.
     const QMenuBar* bar = platform::templateMenuBar(*window);
     for (QAction* menu : bar->actions()) {
@@ -205,12 +200,6 @@ TEST_F(MainWindowTest, ButtonsRunTheirDialogsAndResultsArePublishedBetweenTheVie
     }
     EXPECT_GT(window->width(), window->fontMetrics().horizontalAdvance(window->windowTitle()));
     EXPECT_EQ(summary(), "Tournament1\n2 players, 1 team, 0 games");
-    platform::command(*window, ids::mainWindow::aboutCommand)->trigger();
-    QWidget* const w = window.get();
-    EXPECT_EQ(services.dialogs.runs, (Runs{{"Add Player", w},
-                                           {"Team Builder", w},
-                                           {"Enter Game Results", w},
-                                           {"About Corvane Tournament Software", w}}));
 
     // The pages are written before any viewer is ended or started; an open
     // viewer of this folder reloads the leader board in place instead.
@@ -271,7 +260,7 @@ TEST_F(MainWindowTest, TheViewMenuPutsTheWorkingDirectorysStandingsOnTheScreenRe
     EXPECT_TRUE(shown()[0].text.contains("corvane-viewer"));
 }
 
-TEST_F(MainWindowTest, TheMenusNameTheirItemsAndOpenTheirWindowsOverTheMainWindow) {
+TEST_F(MainWindowTest, TheButtonsAndMenusOpenTheirWindowsOverTheMainWindow) {
     current(1, "PLAYER Ann\nPLAYER Bob\nPLAYER Cy\nPLAYER Dee\n");
     dir.write("Tournament1/teams.txt", "TEAM Ann & Bob\nTEAM Cy & Dee\n");
     open();
@@ -289,13 +278,20 @@ TEST_F(MainWindowTest, TheMenusNameTheirItemsAndOpenTheirWindowsOverTheMainWindo
                        "&View: &Projector Display...\n"
                        "&Help: &About Corvane Tournament Software...");
     EXPECT_TRUE(window->findChild<QAction*>("undo")->isEnabled());
+    for (int button : {id::addPlayer, id::teamBuilder, id::enterGameResults})
+        click(button);
+    trigger(id::aboutCommand);
     window->findChild<QAction*>("history")->trigger();
     window->findChild<QAction*>("restore")->trigger();
     for (int command :
          {ids::rounds::nextRoundCommand, ids::rounds::scheduleCommand, ids::tableEntry::command})
         trigger(command);
     QWidget* const w = window.get();
-    EXPECT_EQ(services.dialogs.runs, (Runs{{"History", w},
+    EXPECT_EQ(services.dialogs.runs, (Runs{{"Add Player", w},
+                                           {"Team Builder", w},
+                                           {"Enter Game Results", w},
+                                           {"About Corvane Tournament Software", w},
+                                           {"History", w},
                                            {"Restore from Backup", w},
                                            {"Next Round", w},
                                            {"Schedule", w},

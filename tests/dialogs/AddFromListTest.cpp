@@ -26,15 +26,7 @@ protected:
         find<QPlainTextEdit>(list.pastedTextName)->setPlainText(text);
     }
     // Each row of the review as "line|name|what happens".
-    QStringList rows() const {
-        const QAbstractItemModel* model = find<QTableView>(list.reviewName)->model();
-        QStringList out;
-        for (int r = 0; r < model->rowCount(); ++r)
-            out << model->index(r, 0).data().toString() + "|" +
-                       model->index(r, 1).data().toString() + "|" +
-                       model->index(r, 2).data().toString();
-        return out;
-    }
+    QStringList review() const { return rows(*find<QTableView>(list.reviewName), "|"); }
     QAbstractButton* addButton() const { return find<QAbstractButton>(list.addName); }
 
     // Anna is registered before the window is made.
@@ -47,7 +39,7 @@ protected:
 TEST_F(AddFromListTest, ShowsWhatBecomesOfEachPastedNameBeforeAddingThemAllAtOnce) {
     EXPECT_FALSE(addButton()->isEnabled()) << "nothing to add yet";
     paste(" Bob\nanna\n\nZo\xC3\xAB");
-    EXPECT_EQ(rows(),
+    EXPECT_EQ(review(),
               (QStringList{"1|\u2423Bob|will be added", "2|anna|refused: already registered",
                            "3||refused: empty", "4|Zo\u00EB|will be added"}));
     EXPECT_TRUE(addButton()->isEnabled());
@@ -61,7 +53,7 @@ TEST_F(AddFromListTest, ShowsWhatBecomesOfEachPastedNameBeforeAddingThemAllAtOnc
     EXPECT_EQ(services.messages.captions(), (std::vector<QString>{"Warning", "Warning", "Error"}));
     EXPECT_TRUE(services.messages.shown[2].text.contains("players.txt"));
     EXPECT_FALSE(store().hasPlayer("Bob"));
-    EXPECT_EQ(rows().size(), 4);
+    EXPECT_EQ(review().size(), 4);
     EXPECT_EQ(list.result(), QDialog::Rejected);
 
     // The folder back, empty as the store now holds it: the list is added again.
@@ -93,10 +85,10 @@ TEST_F(AddFromListTest, ReadsAChosenCsvFileWithTheColumnChosenOrSaysWhyNot) {
     auto* column = find<QComboBox>(list.columnName);
     EXPECT_EQ(column->itemText(1), "2: Player");
     column->setCurrentIndex(1);
-    EXPECT_EQ(rows(), (QStringList{"2|M\u00FCller, Jo|will be added",
+    EXPECT_EQ(review(), (QStringList{"2|M\u00FCller, Jo|will be added",
                                    "3|Anna|refused: already registered"}));
     find<QAbstractButton>(list.headerRowName)->click();
-    EXPECT_EQ(rows().value(0), "1|Player|will be added");
+    EXPECT_EQ(review().value(0), "1|Player|will be added");
 
     // A file that cannot be read, and a program chosen by mistake: nothing changes.
     find<QPlainTextEdit>(list.pastedTextName)->setPlainText("Zed\nYves");
@@ -111,7 +103,7 @@ TEST_F(AddFromListTest, ReadsAChosenCsvFileWithTheColumnChosenOrSaysWhyNot) {
     EXPECT_TRUE(services.messages.shown[1].text.contains(
         QString::fromStdString(services.dir.file("tool") + " is not a list of names")))
         << services.messages.shown[1].text.toStdString();
-    EXPECT_EQ(rows().size(), 2);
+    EXPECT_EQ(review().size(), 2);
 }
 
 TEST_F(AddFromListTest, TheButtonStandsBelowTheAddPlayerTemplateWhichStaysAsItIs) {
@@ -133,11 +125,7 @@ TEST_F(AddFromListTest, TheButtonStandsBelowTheAddPlayerTemplateWhichStaysAsItIs
     EXPECT_GT(button->geometry().top(), plain.height() - 10);
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     // Reached by Tab after the Players list.
-    QStringList tabStops;
-    for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain())
-        if (w->focusPolicy() == Qt::StrongFocus && w->parentWidget() == &dialog)
-            tabStops << w->objectName();
-    EXPECT_EQ(tabStops, (QStringList{"1001", "1003", "1004", "1005", "1007", "1006"}));
+    EXPECT_EQ(tabOrder(dialog), (std::vector<int>{1001, 1003, 1004, 1005, 1007, 1006}));
 
     button->click();
     ASSERT_EQ(services.dialogs.runs.size(), 1u);

@@ -56,14 +56,6 @@ void click(const QWidget& dialog, int id) {
     platform::control<QAbstractButton>(dialog, id)->click();
 }
 
-QStringList listTexts(const QWidget& dialog, int id) {
-    QStringList out;
-    const auto* list = platform::control<QListWidget>(dialog, id);
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlNames) {
     store().addPlayer("Zoe");
     AddPlayerDialog dialog;
@@ -85,13 +77,13 @@ TEST_F(DialogsTest, AddPlayerAsksFirstListsSortedAndRefusesEmptyTakenAndControlN
                            "Notice: Names cannot contain line breaks or other "
                            "control characters!"}));
     // The list sorts without regard to case, the file keeps store order.
-    EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{" Anna ", "adam", "Zoe"}));
+    EXPECT_EQ(rows(dialog, ids::addPlayer::players), (QStringList{" Anna ", "adam", "Zoe"}));
     EXPECT_EQ(read("players.txt"), "PLAYER Zoe\nPLAYER  Anna \nPLAYER adam\n");
     add(" "); // a blank is a name, not an empty one
     EXPECT_EQ(store().players().back(), " ");
     // A failed write: the list shows what the files hold, the name stays typed.
     expectSaveError("players.txt", [&] { add("Mia"); });
-    EXPECT_FALSE(listTexts(dialog, ids::addPlayer::players).contains("Mia"));
+    EXPECT_FALSE(rows(dialog, ids::addPlayer::players).contains("Mia"));
     EXPECT_EQ(name->text(), "Mia");
 }
 
@@ -104,7 +96,7 @@ TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
     constexpr int available = id::availablePlayers, build = id::build, teams = id::teams,
                   clear = id::clear;
     auto* list = platform::control<QListWidget>(dialog, available);
-    EXPECT_EQ(listTexts(dialog, available), (QStringList{"Adam", "Mia", "Ned", "Zoe"}));
+    EXPECT_EQ(rows(dialog, available), (QStringList{"Adam", "Mia", "Ned", "Zoe"}));
     // Selects the players one after the other, as clicks would, and presses `button`.
     const auto press = [&](const QStringList& names, int button, bool yes = true) {
         answer(yes);
@@ -124,10 +116,10 @@ TEST_F(DialogsTest, TeamBuilderBuildsTheListedPairOfTwoUnassignedPlayers) {
 
     // Zoe clicked first, yet Adam stands higher in the list and comes first.
     press({"Zoe", "Adam"}, build);
-    EXPECT_EQ(listTexts(dialog, teams), (QStringList{"Adam & Zoe", "Bob & cy"}));
-    EXPECT_EQ(listTexts(dialog, available), (QStringList{"Mia", "Ned"}));
+    EXPECT_EQ(rows(dialog, teams), (QStringList{"Adam & Zoe", "Bob & cy"}));
+    EXPECT_EQ(rows(dialog, available), (QStringList{"Mia", "Ned"}));
     expectSaveError("teams.txt", [&] { press({"Mia", "Ned"}, build); });
-    EXPECT_FALSE(listTexts(dialog, teams).contains("Mia & Ned"));
+    EXPECT_FALSE(rows(dialog, teams).contains("Mia & Ned"));
 }
 
 namespace id = ids::gameResults;
@@ -143,6 +135,7 @@ protected:
 
     QComboBox* combo(int id) const { return platform::control<QComboBox>(dialog, id); }
     QLineEdit* field(int id) const { return platform::control<QLineEdit>(dialog, id); }
+    QStringList listed() const { return rows(dialog, id::completedGames); }
     // Fills in and saves a game, answering the question if one is asked.
     void save(int first, const QString& s1, int second, const QString& s2, bool yes = false) {
         combo(team1)->setCurrentIndex(first);
@@ -194,7 +187,7 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
                   combo(flags2)->currentText() + combo(team1)->currentText(),
               "00");
     const QString first = "Cy & Dee   (120, 2)   -- vs --   Ann & Bob   (150, -2)";
-    EXPECT_EQ(listTexts(dialog, id::completedGames), QStringList{first});
+    EXPECT_EQ(listed(), QStringList{first});
     EXPECT_EQ(services.viewer.calls.back(), "start " + store().filePath("tournament.html"));
     // Publishing put the winner first in the store; the boxes keep their order.
     EXPECT_EQ(store().teams()[0].teamName + combo(team1)->itemText(0).toStdString(),
@@ -208,12 +201,11 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
     remove(-1);
     remove(1); // the selected game goes, the others keep their order
 
-    EXPECT_EQ(listTexts(dialog, id::completedGames),
-              (QStringList{first, "Cy & Dee   (0, 0)   -- vs --   Eve & Fay   (0, 0)"}));
+    EXPECT_EQ(listed(), (QStringList{first, "Cy & Dee   (0, 0)   -- vs --   Eve & Fay   (0, 0)"}));
 
     // A failed write: the list shows what the files hold, the typed game stays.
     expectSaveError("games.txt", [&] { save(1, "7", 0, "8", true); });
-    EXPECT_TRUE(listTexts(dialog, id::completedGames).isEmpty()) << "the folder is gone";
+    EXPECT_TRUE(listed().isEmpty()) << "the folder is gone";
     EXPECT_EQ(field(score1)->text() + field(score2)->text(), "78");
 }
 
@@ -239,14 +231,14 @@ TEST_F(GameResultsTest, UndoAndRedoTakeBackAndRepeatSavesAndDeletes) {
     };
     const QKeyCombination undo = Qt::CTRL | Qt::Key_Z, redo = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
     ASSERT_TRUE(keys(undo)); // the delete
-    EXPECT_EQ(listTexts(dialog, id::completedGames), (QStringList{first, second}));
+    EXPECT_EQ(listed(), (QStringList{first, second}));
     EXPECT_TRUE(leader());
     ASSERT_TRUE(keys(undo) && keys(undo)); // both saves
-    EXPECT_TRUE(listTexts(dialog, id::completedGames).isEmpty());
+    EXPECT_TRUE(listed().isEmpty());
     EXPECT_FALSE(keys(undo)) << "nothing left to take back";
     EXPECT_EQ(takeBoxes().back(), "Notice: There is nothing to undo.");
     ASSERT_TRUE(keys(redo));
-    EXPECT_EQ(listTexts(dialog, id::completedGames), QStringList{first});
+    EXPECT_EQ(listed(), QStringList{first});
 }
 
 // F2 on a saved game opens it, checked as Save checks; OK replaces it in place.
@@ -259,13 +251,10 @@ TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
     games->setFocus();
     // Typed as the organiser would: the wrong score first, then a good one.
     std::vector<QString> typed{"1801", "200"};
-    QStringList correctTeams, gameTeams;
-    for (int i = 0; i < combo(team1)->count(); ++i)
-        gameTeams << combo(team1)->itemText(i);
+    QStringList correctTeams;
     services.dialogs.answer = [&](QDialog& correct) {
         auto* teamBox = correct.findChildren<QComboBox*>().value(0);
-        for (int i = 0; i < teamBox->count(); ++i)
-            correctTeams << teamBox->itemText(i);
+        correctTeams = rows(*teamBox->view());
         EXPECT_GE(teamBox->minimumWidth(), teamBox->fontMetrics().horizontalAdvance("Eve & Fay"));
         auto* score = correct.findChildren<QLineEdit*>().value(0);
         for (const QString& text : typed) {
@@ -278,11 +267,10 @@ TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
     };
     QTest::keyClick(games, Qt::Key_F2);
     EXPECT_EQ(services.dialogs.runs.back().first, "Correct Game");
-    EXPECT_EQ(correctTeams, gameTeams) << "the same order as in Game Results";
+    EXPECT_EQ(correctTeams, rows(*combo(team1)->view())) << "the same order as in Game Results";
     EXPECT_EQ(takeBoxes().back(), "Error: You have entered an invalid score for Team 1!");
-    EXPECT_EQ(listTexts(dialog, id::completedGames),
-              (QStringList{"Cy & Dee   (200, 0)   -- vs --   Ann & Bob   (150, 0)",
-                           "Eve & Fay   (90, 0)   -- vs --   Cy & Dee   (50, 0)"}));
+    EXPECT_EQ(listed(), (QStringList{"Cy & Dee   (200, 0)   -- vs --   Ann & Bob   (150, 0)",
+                                     "Eve & Fay   (90, 0)   -- vs --   Cy & Dee   (50, 0)"}));
     EXPECT_EQ(games->currentRow(), 0);
     EXPECT_EQ(history::undoLabel(store()), "Correct Game Cy & Dee vs Ann & Bob");
 }
@@ -324,11 +312,11 @@ TEST_F(DialogsTest, RenamingAPlayerHandsTheCheckedNameToTheDoor) {
     rename("Zo", "Zoë");
     EXPECT_TRUE(takeBoxes().isEmpty());
     EXPECT_EQ(list->currentItem()->text(), "Zoë") << "the renamed player stays chosen";
-    EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{"Ann", "Bob", "Co", "Zoë"}));
+    EXPECT_EQ(rows(dialog, ids::addPlayer::players), (QStringList{"Ann", "Bob", "Co", "Zoë"}));
     EXPECT_EQ(history::undoLabel(store()), "Rename Player Zo to Zoë");
     // Taken back with Ctrl+Z in the window, the old name returns.
     QTest::keyClick(&dialog, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(listTexts(dialog, ids::addPlayer::players), (QStringList{"Ann", "Bob", "Co", "Zo"}));
+    EXPECT_EQ(rows(dialog, ids::addPlayer::players), (QStringList{"Ann", "Bob", "Co", "Zo"}));
 }
 
 } // namespace

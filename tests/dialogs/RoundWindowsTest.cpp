@@ -39,18 +39,7 @@ protected:
     static QAbstractItemModel& seating(const QWidget& window) {
         return *control<QTableView>(window, id::seating).model();
     }
-    // The table as text: one line per row, cells joined by " | ".
-    static QStringList shown(const QWidget& window) {
-        const QAbstractItemModel& model = seating(window);
-        QStringList lines;
-        for (int r = 0; r < model.rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < model.columnCount(); ++c)
-                cells << model.index(r, c).data().toString();
-            lines << cells.join(" | ");
-        }
-        return lines;
-    }
+    static QStringList shown(const QWidget& window) { return rows(window, id::seating); }
     static QString summary(const QWidget& window) {
         return control<QLabel>(window, id::summary).text();
     }
@@ -102,32 +91,7 @@ TEST_F(RoundWindowsTest, NextRoundShowsTheProposalMarksARepeatMadeByHandAndOpens
     EXPECT_EQ(shown(window), proposed);
 }
 
-TEST_F(RoundWindowsTest, TheSheetIsPrintedOrSavedAsShownAndOpenedInTheViewer) {
-    fiveTeams();
-    NextRoundDialog window;
-    swap(window, 1, 2);
-    click(window, id::save);
-    const std::string sheet = read("next-round.html");
-    ASSERT_NE(sheet.find("<td>1</td><td>Cid &amp; Dee</td><td></td><td></td><td>Ivy &amp; "
-                         "Jo</td>"),
-              std::string::npos)
-        << sheet;
-    EXPECT_EQ(services.viewer.calls, (Calls{"end " + store().workingDirectory,
-                                            "start " + store().filePath("next-round.html")}));
-    EXPECT_TRUE(services.messages.shown.empty());
-
-    click(window, id::print);
-    ASSERT_EQ(services.printer.prints.size(), 1u);
-    const auto& [owner, request] = services.printer.prints[0];
-    EXPECT_EQ(owner, &window);
-    EXPECT_EQ(request.title, "Next Round");
-    EXPECT_EQ(request.html.toStdString(), sheet);
-    EXPECT_EQ(request.folder.toStdString(), store().tournamentPath());
-    EXPECT_FALSE(std::filesystem::exists(store().filePath("tournament.html")))
-        << "the results pages are not published by a sheet";
-}
-
-TEST_F(RoundWindowsTest, ScheduleShowsEveryRoundWithItsByesAndSavesItsSheetOrSaysWhyNot) {
+TEST_F(RoundWindowsTest, ScheduleShowsEveryRoundWithItsByes) {
     for (const char* pair : {"A B", "C D", "E F"})
         store().buildTeam(std::string(pair, 1), pair + 2);
     ScheduleDialog window;
@@ -136,47 +100,69 @@ TEST_F(RoundWindowsTest, ScheduleShowsEveryRoundWithItsByesAndSavesItsSheetOrSay
               (QStringList{"1 | 1 | C & D | E & F", "1 | Bye | A & B | ", "2 | 1 | A & B | E & F",
                            "2 | Bye | C & D | ", "3 | 1 | A & B | C & D", "3 | Bye | E & F | "}));
     EXPECT_EQ(summary(window), "3 rounds for the 3 pairs of teams that have not met yet.");
-    click(window, id::save);
-    click(window, id::print);
-    ASSERT_EQ(services.printer.prints.size(), 1u);
-    EXPECT_EQ(services.printer.prints[0].second.html.toStdString(), read("schedule.html"));
+}
+
+TEST_F(RoundWindowsTest, EachSheetIsPrintedOrSavedAsShownAndOpenedInTheViewerOrSaysWhyNot) {
+    fiveTeams();
+    NextRoundDialog next;
+    swap(next, 1, 2);
+    ScheduleDialog schedule;
+    const std::tuple<const QWidget*, QString, std::string> sheets[] = {
+        {&next, "Next Round", "next-round.html"}, {&schedule, "Schedule", "schedule.html"}};
+    for (const auto& [window, title, file] : sheets) {
+        services.viewer.calls.clear();
+        click(*window, id::save);
+        EXPECT_EQ(services.viewer.calls,
+                  (Calls{"end " + store().workingDirectory, "start " + store().filePath(file)}));
+        click(*window, id::print);
+        const auto& [owner, request] = services.printer.prints.back();
+        EXPECT_EQ(std::tuple(owner, request.title, request.html.toStdString()),
+                  std::tuple(window, title, read(file)));
+        EXPECT_EQ(request.folder.toStdString(), store().tournamentPath());
+    }
+    EXPECT_NE(read("next-round.html")
+                  .find("<td>1</td><td>Cid &amp; Dee</td><td></td><td></td><td>Ivy &amp; Jo</td>"),
+              std::string::npos)
+        << "the swap is printed";
+    EXPECT_TRUE(services.messages.shown.empty());
+    EXPECT_FALSE(std::filesystem::exists(store().filePath("tournament.html")))
+        << "the results pages are not published by a sheet";
 
     // A sheet that cannot be saved is said, and no viewer starts.
     std::filesystem::remove_all(store().tournamentPath());
-    services.viewer.calls.clear();
-    click(window, id::save);
-    ASSERT_EQ(services.messages.shown.size(), 1u);
-    EXPECT_EQ(services.messages.shown[0].caption, "Error");
-    EXPECT_TRUE(services.messages.shown[0].text.contains(
-        QString::fromStdString(store().filePath("schedule.html"))));
-    EXPECT_EQ(services.messages.shown[0].owner, &window);
-    EXPECT_EQ(services.viewer.calls, Calls{"end " + store().workingDirectory});
+    for (const auto& [window, title, file] : sheets) {
+        services.viewer.calls.clear();
+        services.messages.clear();
+        click(*window, id::save);
+        ASSERT_EQ(services.messages.shown.size(), 1u);
+        const testing::ShownBox& box = services.messages.shown[0];
+        EXPECT_EQ(std::tuple(box.caption, box.owner.data()), std::tuple("Error", window));
+        EXPECT_TRUE(box.text.contains(QString::fromStdString(store().filePath(file))));
+        EXPECT_EQ(services.viewer.calls, Calls{"end " + store().workingDirectory});
+    }
 }
 
-TEST_F(RoundWindowsTest, AScheduleTooLongToShowIsRefusedWithNothingToPrintOrSave) {
+// Without teams, or with a schedule too long to show, there is nothing to print or save.
+TEST_F(RoundWindowsTest, WithNothingToShowThereIsNothingToSwapPrintOrSave) {
+    NextRoundDialog next;
+    ScheduleDialog schedule;
+    EXPECT_FALSE(control<QPushButton>(next, id::swap).isEnabled());
     constexpr int tooMany = 2001; // some two million lines
     for (int t = 0; t < tooMany; ++t)
         store().buildTeam("A" + std::to_string(t), "B" + std::to_string(t));
     store().refreshOpponentLists();
-    ScheduleDialog window;
-    EXPECT_TRUE(summary(window).startsWith("The schedule of 2001 teams is too long to show here"))
-        << summary(window).toStdString();
-    EXPECT_EQ(seating(window).rowCount(), 0);
-    for (int button : {id::print, id::save})
-        EXPECT_FALSE(control<QPushButton>(window, button).isEnabled());
-    EXPECT_TRUE(control<QPushButton>(window, id::close).isEnabled());
-}
-
-TEST_F(RoundWindowsTest, WithoutTeamsThereIsNothingToSwapPrintOrSave) {
-    NextRoundDialog next;
-    ScheduleDialog schedule;
-    for (const QWidget* window : {static_cast<QWidget*>(&next), static_cast<QWidget*>(&schedule)}) {
-        EXPECT_EQ(summary(*window), "The tournament has no teams yet.");
+    ScheduleDialog tooLong;
+    const std::pair<const QWidget*, QString> cases[] = {
+        {&next, "The tournament has no teams yet."},
+        {&schedule, "The tournament has no teams yet."},
+        {&tooLong, "The schedule of 2001 teams is too long to show here"}};
+    for (const auto& [window, said] : cases) {
+        EXPECT_TRUE(summary(*window).startsWith(said)) << summary(*window).toStdString();
         EXPECT_EQ(seating(*window).rowCount(), 0);
         for (int button : {id::print, id::save})
             EXPECT_FALSE(control<QPushButton>(*window, button).isEnabled());
+        EXPECT_TRUE(control<QPushButton>(*window, id::close).isEnabled());
     }
-    EXPECT_FALSE(control<QPushButton>(next, id::swap).isEnabled());
 }
 
 TEST_F(RoundWindowsTest, EveryControlIsReachedByTabInOrderAndButtonsHaveAccessKeys) {
@@ -190,16 +176,7 @@ TEST_F(RoundWindowsTest, EveryControlIsReachedByTabInOrderAndButtonsHaveAccessKe
         {&schedule, {id::seating, id::print, id::save, id::close}},
     };
     for (const auto& [dialog, expected] : cases) {
-        std::vector<int> chain;
-        const QWidget* start = &control<QTableView>(*dialog, id::seating);
-        const QWidget* at = start;
-        do {
-            if (at->focusPolicy() & Qt::TabFocus)
-                chain.push_back(at->objectName().toInt());
-            at = at->nextInFocusChain();
-        } while (at != start);
-        chain.erase(std::remove(chain.begin(), chain.end(), 0), chain.end());
-        EXPECT_EQ(chain, expected) << dialog->windowTitle().toStdString();
+        EXPECT_EQ(tabOrder(*dialog), expected) << dialog->windowTitle().toStdString();
         for (const QPushButton* button : dialog->findChildren<QPushButton*>())
             EXPECT_TRUE(button->text().contains('&')) << button->text().toStdString();
     }

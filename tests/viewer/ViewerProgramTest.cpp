@@ -1,5 +1,10 @@
-// The corvane-viewer program itself, run as the desktop program runs it, with its
-// settings, caches and runtime folder in a scratch folder.
+// The corvane-viewer program run as the desktop program runs it: a page shown,
+// the projector display, and --pdf of a played tournament of 20 teams as the
+// program publishes it, with the mistakes. (Which pages a PDF takes, in which
+// order, and how they are joined: PdfJoinTest.)
+#include "PdfSummary.h"
+#include "PublishedTournament.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -7,16 +12,77 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(ViewerProgramTest, ShowsThePageGivenOrSaysThereIsNoneAndRefusesAWrongCommandLine) {
+namespace corvane::testing {
+namespace {
+
+struct ViewerRun {
+    int exitCode = -1;
+    QString err;
+    QString out;
+};
+
+class ViewerProgramTest : public ::testing::Test {
+protected:
+    // corvane-viewer with `arguments` from the scratch folder, its settings,
+    // caches and runtime folder there too.
+    ViewerRun viewer(const QStringList& arguments) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* variable :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+            env.insert(variable, dir.path());
+        env.insert("TZ", "UTC"); // the display's "Updated" time, as a local time
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (arguments.contains("--pdf"))
+            env.remove("QT_QPA_PLATFORM"); // --pdf must go offscreen of its own accord
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        process.start(CORVANE_VIEWER_PROGRAM, arguments);
+        // Long enough for the slowest machine; a hang, not a slow run, fails.
+        constexpr int hangMs = 170000;
+        if (!process.waitForFinished(hangMs))
+            return {};
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
+                QString::fromUtf8(process.readAllStandardOutput())};
+    }
+    QByteArray read(const QString& name) const {
+        QFile file(QDir(dir.path()).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir dir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* variable :
-         {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
-        env.insert(variable, dir.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("TZ", "UTC"); // the display's "Updated" time, as a local time
+};
+
+TEST_F(ViewerProgramTest, ATournamentOfTwentyTeamsFitsInTwoMegabytesAsOnePdf) {
+    constexpr int teams = 20;
+    ASSERT_TRUE(publishTournament(dir.path(), teams));
+
+    const ViewerRun run = viewer({"--pdf", "Tournament1.pdf", "Tournament1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray pdf = read("Tournament1.pdf");
+    EXPECT_LT(pdf.size(), 2 * 1024 * 1024);
+    const PdfSummary summary = summarise(pdf);
+    ASSERT_GE(summary.sheets, 1 + teams);
+    // The leader board's team links lead to the team pages' first sheets, in
+    // standings order, and each team page leads back to the leader board.
+    std::vector<int> firstSheets = summary.links.front();
+    ASSERT_EQ(firstSheets.size(), std::size_t{teams});
+    EXPECT_GT(firstSheets.front(), 0);
+    firstSheets.push_back(summary.sheets);
+    for (std::size_t team = 0; team < teams; ++team) {
+        ASSERT_LT(firstSheets[team], firstSheets[team + 1]) << team;
+        std::vector<int> links;
+        for (int sheet = firstSheets[team]; sheet < firstSheets[team + 1]; ++sheet)
+            for (const int target : summary.links[static_cast<std::size_t>(sheet)])
+                links.push_back(target);
+        EXPECT_EQ(links, std::vector<int>{0}) << team;
+    }
+}
+
+TEST_F(ViewerProgramTest, ShowsThePageGivenOrSaysWhyNotAndWritesNoPdfWithoutALeaderBoard) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Empty"));
     ASSERT_TRUE(QDir(dir.path()).mkpath("Tournament 2"));
-    QFile page(dir.filePath("Tournament 2/tournament.html"));
+    QFile page(QDir(dir.path()).filePath("Tournament 2/tournament.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly) &&
                 page.write("<html><head><title>Corvane Tournament Results</title><body>Standings"));
     page.close();
@@ -25,7 +91,8 @@ TEST(ViewerProgramTest, ShowsThePageGivenOrSaysThereIsNoneAndRefusesAWrongComman
                                  QFileDevice::FileModificationTime));
     page.close();
     // A relative path with a space after "--", as the desktop program passes it; a
-    // missing page; two pages; the projector display of the working directory.
+    // missing page; two pages; the projector display of the working directory;
+    // then the PDF's mistakes. The output, or a part of the errors when not 0.
     // clang-format off
     const std::tuple<QStringList, int, QString> runs[] = {
         {{"--exit-after-load", "--", "Tournament 2/tournament.html"}, 0,
@@ -34,15 +101,22 @@ TEST(ViewerProgramTest, ShowsThePageGivenOrSaysThereIsNoneAndRefusesAWrongComman
          "Tournament Software\nThe results have not been published yet.\n"},
         {{"a.html", "b.html"}, 2, ""},
         {{"--display", "--exit-after-load", "."}, 0, "Updated 21:34\nStandings\n"},
-        {{"--display"}, 2, ""}};
+        {{"--display"}, 2, ""},
+        {{"--pdf", "out.pdf", "Empty"}, 1, "holds no leader board"},
+        {{"--pdf", "out.pdf"}, 2, "No tournament folder given."},
+        {{"--pdf"}, 2, "--pdf needs the PDF file to write."},
+        {{"--pdf", "out.pdf", "Empty", "Other"}, 2, "Give one tournament folder only."}};
     // clang-format on
-    for (const auto& [args, exitCode, out] : runs) {
-        QProcess viewer;
-        viewer.setProcessEnvironment(env);
-        viewer.setWorkingDirectory(dir.path());
-        viewer.start(CORVANE_VIEWER_PROGRAM, args);
-        ASSERT_TRUE(viewer.waitForFinished(-1)) << "the viewer did not end";
-        EXPECT_EQ(viewer.exitCode(), exitCode) << viewer.readAllStandardError().toStdString();
-        EXPECT_EQ(QString::fromUtf8(viewer.readAllStandardOutput()), out);
+    for (const auto& [arguments, exitCode, said] : runs) {
+        const ViewerRun run = viewer(arguments);
+        EXPECT_EQ(run.exitCode, exitCode) << arguments.join(' ').toStdString();
+        if (exitCode == 0)
+            EXPECT_EQ(run.out, said) << run.err.toStdString();
+        else
+            EXPECT_TRUE(run.err.contains(said)) << run.err.toStdString();
     }
+    EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath("out.pdf")));
 }
+
+} // namespace
+} // namespace corvane::testing
