@@ -86,7 +86,7 @@ TEST_F(AddFromListTest, ReadsAChosenCsvFileWithTheColumnChosenOrSaysWhyNot) {
     EXPECT_EQ(column->itemText(1), "2: Player");
     column->setCurrentIndex(1);
     EXPECT_EQ(review(), (QStringList{"2|M\u00FCller, Jo|will be added",
-                                   "3|Anna|refused: already registered"}));
+                                     "3|Anna|refused: already registered"}));
     find<QAbstractButton>(list.headerRowName)->click();
     EXPECT_EQ(review().value(0), "1|Player|will be added");
 
