@@ -1,7 +1,8 @@
 #pragma once
 // Tables of cases kept as text files beside the tests: a row a line, its fields
 // split by tabs, lines starting with # left out. A field writes the bytes a
-// line cannot hold as \n \r \t \\ and \xHH.
+// line cannot hold as \n \r \t \\ and \xHH, and \*N for N of the character
+// before.
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,10 @@ inline std::string unescapeField(const std::string& field) {
         if (code == 'x') {
             bytes += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
             i += 2;
+        } else if (code == '*' && !bytes.empty()) {
+            std::size_t used = 0;
+            bytes.append(std::stoul(field.substr(i + 1), &used) - 1, bytes.back());
+            i += used;
         } else {
             bytes += code == 'n' ? '\n' : code == 'r' ? '\r' : code == 't' ? '\t' : code;
         }
