@@ -10,6 +10,7 @@ set(CORVANE_PCH_STANDARD <algorithm> <cstdint> <filesystem> <functional> <map> <
     <optional> <set> <string> <string_view> <unordered_map> <utility> <vector>)
 set(CORVANE_PCH_WIDGETS <QAction> <QComboBox> <QDialog> <QDir> <QFile> <QLabel> <QLineEdit>
     <QListWidget> <QMenuBar> <QPushButton> <QString> <QVBoxLayout> <QWidget>)
+set(CORVANE_PCH_WINDOW_TESTS ${CORVANE_PCH_WIDGETS} <QTest>)
 
 # corvane_precompile(target [header ...]): the standard headers (once) and those given.
 function(corvane_precompile target)
