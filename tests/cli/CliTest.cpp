@@ -1,5 +1,6 @@
 // corvane-cli run in-process: help, version, wrong command lines, the CSV each
 // command prints, and publish giving exactly what corvane-publish gives.
+#include "CaseTable.h"
 #include "SampleTournament.h"
 #include "cli/CliApp.h"
 #include "cli/PublishCommand.h"
@@ -58,57 +59,27 @@ TEST(Cli, AnswersHelpVersionAndWrongCommandLines) {
     fs::remove(brokenFolder + "games.txt");
     fs::create_directory(brokenFolder + "games.txt");
     const std::string version = "corvane-cli " CORVANE_VERSION "\n";
-    struct Case {
-        std::vector<std::string> arguments;
-        int status;
-        std::string out;  // how standard output starts
-        std::string err;  // how standard error starts
-        std::string part; // what the help or the message holds
+    const std::map<std::string, int> statuses{
+        {"ok", cliOk}, {"usage", cliUsage}, {"failed", cliFailed}};
+    const auto placed = [&](const std::string& text) {
+        return replaceAll(replaceAll(replaceAll(text, "{club}", club), "{broken}", broken),
+                          "{version}", version);
     };
-    const Case cases[] = {
-        {{"--help"}, cliOk, "Usage: corvane-cli [OPTIONS] SUBCOMMAND\n", "", "\n  publish "},
-        {{"-h"}, cliOk, "Usage: corvane-cli [OPTIONS] SUBCOMMAND\n", "", "\n  schedule "},
-        {{"--version"}, cliOk, version, "", ""},
-        {{"publish", "--help"},
-         cliOk,
-         "Usage: corvane-cli publish [OPTIONS] [WORKING-DIRECTORY]\n",
-         "",
-         "Exit status: 0"},
-        {{"export", "--help"},
-         cliOk,
-         "Usage: corvane-cli export [OPTIONS] TABLE [WORKING-DIRECTORY]",
-         "",
-         "--raw"},
-        {{"publish", "--version"}, cliOk, version, "", ""},
-        {{}, cliUsage, "", "corvane-cli: A subcommand is required", "Usage: corvane-cli "},
-        {{"bogus"}, cliUsage, "", "corvane-cli: ", "bogus"},
-        {{"--bogus", "publish"}, cliUsage, "", "corvane-cli: ", "--bogus"},
-        {{"publish", "--bogus"}, cliUsage, "", "corvane-cli: ", "Usage: corvane-cli publish "},
-        {{"schedule", "--bogus"}, cliUsage, "", "corvane-cli: ", "Usage: corvane-cli schedule "},
-        {{"publish", "-x", club}, cliUsage, "", "corvane-cli: ", "-x"},
-        {{"publish", club, "two"}, cliUsage, "", "corvane-cli: ", "two"},
-        {{"export"}, cliUsage, "", "corvane-cli: ", "TABLE is required"},
-        {{"export", "Standings", club}, cliUsage, "", "corvane-cli: ", "Standings"},
-        {{"publish", club},
-         cliFailed,
-         "",
-         "corvane-cli: no tournament in " + club + " (its tournament.dat names none)\n",
-         ""},
-        {{"export", "teams", club}, cliFailed, "", "corvane-cli: no tournament in " + club, ""},
-        {{"pairings", club}, cliFailed, "", "corvane-cli: no tournament in " + club, ""},
-        {{"schedule", broken}, cliFailed, "", "corvane-cli: ", "games.txt"},
-    };
-    for (const Case& c : cases) {
-        const Outcome run = cli(c.arguments);
-        const std::string shown = ::testing::PrintToString(c.arguments);
-        EXPECT_EQ(run.status, c.status) << shown << "\n" << run.err;
-        EXPECT_TRUE(run.out.starts_with(c.out)) << shown << "\n" << run.out;
-        EXPECT_TRUE(run.err.starts_with(c.err)) << shown << "\n" << run.err;
-        EXPECT_NE((run.out + run.err).find(c.part), std::string::npos) << shown;
+    const auto rows = readCaseTable(CORVANE_CLI_CASES "/command-lines.tsv", 5);
+    ASSERT_FALSE(rows.empty());
+    for (const CaseRow& row : rows) {
+        std::istringstream words(placed(row[0]));
+        const Outcome run = cli({std::istream_iterator<std::string>(words), {}});
+        const int status = statuses.at(row[1]);
+        const std::string out = placed(row[2]), err = placed(row[3]);
+        EXPECT_EQ(run.status, status) << row[0] << "\n" << run.err;
+        EXPECT_TRUE(run.out.starts_with(out)) << row[0] << "\n" << run.out;
+        EXPECT_TRUE(run.err.starts_with(err)) << row[0] << "\n" << run.err;
+        EXPECT_NE((run.out + run.err).find(row[4]), std::string::npos) << row[0];
         // Help and version alone on standard output; a mistake alone on standard error.
-        EXPECT_TRUE(c.status == cliOk ? run.err.empty() : run.out.empty()) << shown;
-        if (c.out == version) {
-            EXPECT_EQ(run.out, version) << shown;
+        EXPECT_TRUE(status == cliOk ? run.err.empty() : run.out.empty()) << row[0];
+        if (out == version) {
+            EXPECT_EQ(run.out, version) << row[0];
         }
     }
     EXPECT_TRUE(fs::is_empty(club));
