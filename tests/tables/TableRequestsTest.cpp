@@ -1,6 +1,7 @@
 // What a request to the tables' server may do: only a table's own valid link
 // submits, bad requests are refused with their status, names are escaped,
 // and one address cannot flood the program.
+#include "CaseTable.h"
 #include "ServiceFixture.h"
 #include "tables/StandingsPage.h"
 #include "tables/TableToken.h"
@@ -77,44 +78,13 @@ TEST_F(ServiceTest, ARetryNeverSavesTwiceAndASavedTableTakesNoMore) {
 }
 
 TEST_F(ServiceTest, BadRequestsAreRefusedWithTheirStatus) {
-    struct Row {
-        const char* what;
-        std::string method;
-        std::string path;
-        std::string body;
-        int status;
-        std::string says;
-    };
-    const std::string table = link(1);
-    const Row rows[] = {
-        {"unknown path", "GET", "/", "", 404, ""},
-        {"a file", "GET", "/../journal.txt", "", 404, ""},
-        {"a file under the tables", "GET", "/t/../../tournament.dat", "", 404, ""},
-        {"standings posted", "POST", "/standings", "", 405, ""},
-        {"a table deleted", "DELETE", table, "", 405, ""},
-        {"oversized", "POST", table, form("big-entry-1", "1", "2") + std::string(4096, 'x'), 413,
-         ""},
-        {"no id", "POST", table, "s1=1&f1=0&s2=2&f2=0", 400, ""},
-        {"short id", "POST", table, form("abc", "1", "2"), 400, ""},
-        {"id with markup", "POST", table, form("%3Cscript%3Exx", "1", "2"), 400, ""},
-        {"broken escape", "POST", table, form("entry-0001", "1%2", "2"), 400, ""},
-        {"no scores", "POST", table, "id=entry-0002&f1=0&f2=0", 400, ""},
-        {"score 1801", "POST", table, form("entry-0003", "1801", "2"), 422,
-         "You have entered an invalid score for Team 1!"},
-        {"both out of range", "POST", table, form("entry-0004", "2000", "1900"), 422,
-         "You have entered an invalid score for Team 2!"},
-        {"negative", "POST", table, form("entry-0005", "5", "-1"), 422,
-         "You have entered an invalid score for Team 2!"},
-        {"not a number", "POST", table, form("entry-0006", "12a", "1"), 422,
-         "You have entered an invalid score for Team 1!"},
-        {"flags text", "POST", table, "id=entry-0007&s1=1&f1=x&s2=2&f2=0", 422,
-         "Flags given must be a whole number."},
-    };
-    for (const Row& row : rows) {
-        const Response response = request(row.method, row.path, row.body);
-        EXPECT_EQ(response.status, row.status) << row.what;
-        if (!row.says.empty()) {
-            EXPECT_EQ(response.body, row.says) << row.what;
+    const auto rows = readCaseTable(CORVANE_TABLES_CASES "/bad-requests.tsv", 6);
+    ASSERT_FALSE(rows.empty());
+    for (const CaseRow& row : rows) {
+        const Response response = request(row[1], row[2] == "{table}" ? link(1) : row[2], row[3]);
+        EXPECT_EQ(response.status, std::stoi(row[4])) << row[0];
+        if (!row[5].empty()) {
+            EXPECT_EQ(response.body, row[5]) << row[0];
         }
     }
     EXPECT_TRUE(service.queue().items().empty());
