@@ -68,8 +68,12 @@ TEST(Cli, AnswersHelpVersionAndWrongCommandLines) {
     const auto rows = readCaseTable(CORVANE_CLI_CASES "/command-lines.tsv", 5);
     ASSERT_FALSE(rows.empty());
     for (const CaseRow& row : rows) {
-        std::istringstream words(placed(row[0]));
-        const Outcome run = cli({std::istream_iterator<std::string>(words), {}});
+        // Split before the folders go in, which may hold blanks of their own.
+        std::istringstream words(row[0]);
+        std::vector<std::string> arguments;
+        for (std::string word; words >> word;)
+            arguments.push_back(placed(word));
+        const Outcome run = cli(arguments);
         const int status = statuses.at(row[1]);
         const std::string out = placed(row[2]), err = placed(row[3]);
         EXPECT_EQ(run.status, status) << row[0] << "\n" << run.err;
