@@ -1,6 +1,7 @@
 // The tables' web server on the loopback address only: what a phone's
 // requests do to the tournament through the one door, and what the room's
 // screens are shown. Every wait is bounded.
+#include "CaseTable.h"
 #include "LoopbackRequests.h"
 #include "OpenTournament.h"
 #include "history/ChangeHistory.h"
@@ -79,26 +80,15 @@ TEST_F(TableServerTest, AConfirmedResultIsSavedThroughTheDoorWithItsTable) {
 }
 
 TEST_F(TableServerTest, ARequestThatMustNotBeReadIsCutUnread) {
-    struct Row {
-        const char* what;
-        QByteArray request;
-    };
-    const Row rows[] = {
-        {"a huge body declared",
-         "POST /t/x HTTP/1.1\r\nHost: a\r\nContent-Length: 99999999\r\n\r\n"},
-        {"a body in chunks", "POST /t/x HTTP/1.1\r\nHost: a\r\nTransfer-Encoding: chunked\r\n\r\n"},
-        {"a length that is no number", "POST /t/x HTTP/1.1\r\nContent-Length: 1e9\r\n\r\n"},
-        {"endless headers", "GET / HTTP/1.1\r\nX: " + QByteArray(16 * 1024, 'x')},
-    };
-    for (const Row& row : rows) {
+    for (const CaseRow& row : readCaseTable(CORVANE_PLATFORM_CASES "/unread-requests.tsv", 2)) {
         QTcpSocket client;
         client.connectToHost(QHostAddress::LocalHost, desk.port());
-        ASSERT_TRUE(client.waitForConnected(replyMilliseconds)) << row.what;
-        client.write(row.request);
+        ASSERT_TRUE(client.waitForConnected(replyMilliseconds)) << row[0];
+        client.write(QByteArray::fromStdString(row[1]));
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return client.state() == QAbstractSocket::UnconnectedState; }, replyMilliseconds))
-            << row.what;
-        EXPECT_FALSE(client.readAll().contains("HTTP/1.1")) << row.what << ": never answered";
+            << row[0];
+        EXPECT_FALSE(client.readAll().contains("HTTP/1.1")) << row[0] << ": never answered";
     }
     EXPECT_EQ(ask("GET", url(QStringLiteral("/standings"))).status, 200) << "still serving";
 }
