@@ -277,7 +277,6 @@ TEST_F(MainWindowTest, TheButtonsAndMenusOpenTheirWindowsOverTheMainWindow) {
                        "&Rounds: &Next Round...|&Schedule...|&Table Entry...\n"
                        "&View: &Projector Display...\n"
                        "&Help: &About Corvane Tournament Software...");
-    EXPECT_TRUE(window->findChild<QAction*>("undo")->isEnabled());
     for (int button : {id::addPlayer, id::teamBuilder, id::enterGameResults})
         click(button);
     trigger(id::aboutCommand);

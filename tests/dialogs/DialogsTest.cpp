@@ -209,43 +209,17 @@ TEST_F(GameResultsTest, SavesTwoTeamsWithValidScoresAndDeletesTheSelectedGame) {
     EXPECT_EQ(field(score1)->text() + field(score2)->text(), "78");
 }
 
-// Ctrl+Z takes back a saved or deleted game, Ctrl+Shift+Z does it again: the
-// list and the pages follow each step.
-TEST_F(GameResultsTest, UndoAndRedoTakeBackAndRepeatSavesAndDeletes) {
+// F2 on a saved game opens it, checked as Save checks; OK replaces it in place.
+// Then Ctrl+Z takes back each step and Ctrl+Shift+Z does it again: the list
+// and the pages follow each one.
+TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndEachStepIsTakenBackAndDoneAgain) {
     save(0, "120", 1, "150", true);
     save(2, "90", 0, "50", true);
     const QString first = "Cy & Dee   (120, 0)   -- vs --   Ann & Bob   (150, 0)";
+    const QString corrected = "Cy & Dee   (200, 0)   -- vs --   Ann & Bob   (150, 0)";
     const QString second = "Eve & Fay   (90, 0)   -- vs --   Cy & Dee   (50, 0)";
-    remove(0);
-    // Shortcuts go to the active window, as they do for the organiser.
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    const auto keys = [&](QKeyCombination combination) {
-        services.viewer.calls.clear();
-        QTest::keySequence(&dialog, QKeySequence(combination));
-        return services.viewer.calls.size() == 2; // published
-    };
-    const auto leader = [&] {
-        return read("tournament.html").find("Ann &amp; Bob") <
-               read("tournament.html").find("Cy &amp; Dee");
-    };
-    const QKeyCombination undo = Qt::CTRL | Qt::Key_Z, redo = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
-    ASSERT_TRUE(keys(undo)); // the delete
-    EXPECT_EQ(listed(), (QStringList{first, second}));
-    EXPECT_TRUE(leader());
-    ASSERT_TRUE(keys(undo) && keys(undo)); // both saves
-    EXPECT_TRUE(listed().isEmpty());
-    EXPECT_FALSE(keys(undo)) << "nothing left to take back";
-    EXPECT_EQ(takeBoxes().back(), "Notice: There is nothing to undo.");
-    ASSERT_TRUE(keys(redo));
-    EXPECT_EQ(listed(), QStringList{first});
-}
-
-// F2 on a saved game opens it, checked as Save checks; OK replaces it in place.
-TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
-    save(0, "120", 1, "150", true);
-    save(2, "90", 0, "50", true);
     games->setCurrentRow(0);
+    // Keys go to the active window, as they do for the organiser.
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     games->setFocus();
@@ -269,10 +243,33 @@ TEST_F(GameResultsTest, ACorrectedGameKeepsItsPlaceAndTheStandingsFollow) {
     EXPECT_EQ(services.dialogs.runs.back().first, "Correct Game");
     EXPECT_EQ(correctTeams, rows(*combo(team1)->view())) << "the same order as in Game Results";
     EXPECT_EQ(takeBoxes().back(), "Error: You have entered an invalid score for Team 1!");
-    EXPECT_EQ(listed(), (QStringList{"Cy & Dee   (200, 0)   -- vs --   Ann & Bob   (150, 0)",
-                                     "Eve & Fay   (90, 0)   -- vs --   Cy & Dee   (50, 0)"}));
+    EXPECT_EQ(listed(), (QStringList{corrected, second}));
     EXPECT_EQ(games->currentRow(), 0);
     EXPECT_EQ(history::undoLabel(store()), "Correct Game Cy & Dee vs Ann & Bob");
+
+    remove(0);
+    const auto keys = [&](QKeyCombination combination) {
+        services.viewer.calls.clear();
+        QTest::keySequence(&dialog, QKeySequence(combination));
+        return services.viewer.calls.size() == 2; // published
+    };
+    const auto ahead = [&](const char* one, const char* other) {
+        const std::string page = read("tournament.html");
+        return page.find(one) < page.find(other);
+    };
+    const QKeyCombination undo = Qt::CTRL | Qt::Key_Z, redo = Qt::CTRL | Qt::SHIFT | Qt::Key_Z;
+    ASSERT_TRUE(keys(undo)); // the delete
+    EXPECT_EQ(listed(), (QStringList{corrected, second}));
+    EXPECT_TRUE(ahead("Cy &amp; Dee", "Ann &amp; Bob"));
+    ASSERT_TRUE(keys(undo)); // the correction
+    EXPECT_EQ(listed(), (QStringList{first, second}));
+    EXPECT_TRUE(ahead("Ann &amp; Bob", "Cy &amp; Dee"));
+    ASSERT_TRUE(keys(undo) && keys(undo)); // both saves
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_FALSE(keys(undo)) << "nothing left to take back";
+    EXPECT_EQ(takeBoxes().back(), "Notice: There is nothing to undo.");
+    ASSERT_TRUE(keys(redo));
+    EXPECT_EQ(listed(), QStringList{first});
 }
 
 // A misspelled player is renamed from the list, the name checked as a new one

@@ -1,4 +1,5 @@
 // The screen chooser, by keyboard as the organiser uses it.
+#include "CaseTable.h"
 #include "TestServices.h"
 #include "dialogs/ScreenChooserDialog.h"
 #include "platform/ScreenIdentity.h"
@@ -39,20 +40,9 @@ TEST(ScreenChooserTest, AScreenIsFoundByItsNameAndPlace) {
     const QList<ScreenPlace> screens{{"screen", QRect(0, 0, 1280, 800)},
                                      {"screen", QRect(1280, 0, 1920, 1080)},
                                      {"HDMI-1", QRect(3200, 0, 1024, 768)}};
-    // What was remembered or given, and the screen found.
-    const std::pair<QString, qsizetype> cases[] = {
-        {platform::screenIdentity(screens[0]), 0},
-        {platform::screenIdentity(screens[1]), 1},
-        {platform::screenIdentity(screens[2]), 2},
-        {"screen", 0},                 // a bare name, as typed after --screen
-        {"HDMI-1@0,0,640x480", 2},     // moved since: its name still finds it
-        {"screen@5,5,100x100", 0},     // moved, and the name shared: the first of it
-        {"DP-2@1280,0,1920x1080", -1}, // gone
-        {"odd@name", -1},              // an @ that gives no place is part of the name
-        {"", -1},
-    };
-    for (const auto& [identity, found] : cases)
-        EXPECT_EQ(platform::findScreen(screens, identity), found) << identity.toStdString();
+    for (const CaseRow& c : readCaseTable(CORVANE_DIALOG_CASES "/screens.tsv", 2))
+        EXPECT_EQ(platform::findScreen(screens, QString::fromStdString(c[0])), std::stoi(c[1]))
+            << c[0];
     EXPECT_EQ(platform::screenIdentity(screens[1]), "screen@1280,0,1920x1080");
 }
 

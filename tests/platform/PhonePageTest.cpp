@@ -3,6 +3,7 @@
 // the other team confirms, the connection is lost and the page sends again
 // until the program answers, and the game is saved once. Every wait is bounded.
 #include "OpenTournament.h"
+#include "PageScript.h"
 #include "platform/Changes.h"
 #include "platform/TableDesk.h"
 
@@ -46,17 +47,7 @@ protected:
         return ok;
     }
     // Runs `script` in the page and returns its value as text.
-    QString run(const QString& script) {
-        bool done = false;
-        QString value;
-        page.runJavaScript(script, [&](const QVariant& result) {
-            value = result.toString();
-            done = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, loadMilliseconds))
-            << script.toStdString();
-        return value;
-    }
+    QString run(const QString& script) { return runScript(page, script).toString(); }
     QString status() {
         return run(QStringLiteral("document.getElementById('message').textContent"));
     }

@@ -2,6 +2,7 @@
 // lingers, started by the test under the viewer's name and under others.
 #include "platform/ViewerProcesses.h"
 
+#include "CaseTable.h"
 #include "platform/ViewerLauncher.h"
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -153,38 +155,24 @@ protected:
     std::string viewer;
 };
 
-struct RunningViewer {
-    std::vector<std::string> arguments; // "@" stands for the test's folder
-    std::string cwd;                    // relative to the test's folder; empty: the test's own
-    bool ends;
-};
-
+// The viewers of running-viewers.tsv started, each in its folder, and which of
+// them ending the working directory's viewers ends.
 TEST_F(WorkingDirectoryViewersTest, EndsOnlyTheViewersOfThisWorkingDirectorysTournaments) {
-    const std::vector<RunningViewer> table{
-        {{"--", "@/work/Tournament1/tournament.html"}, "", true},
-        {{"Tournament2/tournament.html"}, "work", true},
-        {{"--exit-after-load", "../Tournament1/team1.html"}, "work/Tournament2", true},
-        {{"@/link/Tournament1/tournament.html"}, "", true}, // the same folder through a link
-        {{"--", "@/other/Tournament1/tournament.html"}, "", false},
-        {{"Tournament1/tournament.html"}, "other", false},
-        {{"@/work/tournament.html"}, "", false}, // not in a tournament folder
-        {{"--pdf", "@/out.pdf", "@/work/Tournament1"}, "", false},
-        {{"--display", "@/work"}, "", false},
-        {{"--help", "@/work/Tournament1/tournament.html"}, "", false},
-        {{"--frobnicate", "@/work/Tournament1/tournament.html"}, "", false}, // refused
-    };
+    const auto table =
+        corvane::testing::readCaseTable(CORVANE_PLATFORM_CASES "/running-viewers.tsv", 3);
     std::vector<pid_t> pids;
-    for (RunningViewer row : table) {
-        for (std::string& word : row.arguments)
-            if (word.starts_with('@'))
-                word.replace(0, 1, dir.string());
-        pids.push_back(spawn(viewer, row.arguments, row.cwd.empty() ? fs::path() : dir / row.cwd));
+    for (const corvane::testing::CaseRow& row : table) {
+        std::vector<std::string> arguments;
+        std::istringstream words(row[0]);
+        for (std::string word; std::getline(words, word, '|');)
+            arguments.push_back(word.starts_with('@') ? dir.string() + word.substr(1) : word);
+        pids.push_back(spawn(viewer, arguments, row[1].empty() ? fs::path() : dir / row[1]));
     }
 
     // It returns once the viewers it ends have ended, so none is waited for here.
     makeSystemViewerLauncher(viewer)->endRunningViewers(work() + "/");
     for (std::size_t i = 0; i < table.size(); ++i)
-        EXPECT_EQ(endedBy(pids[i]) != 0, table[i].ends) << "row " << i;
+        EXPECT_EQ(endedBy(pids[i]) != 0, table[i][2] == "ends") << table[i][0];
 }
 
 TEST_F(WorkingDirectoryViewersTest, StartingADisplayEndsOnlyThisFoldersDisplays) {

@@ -4,6 +4,7 @@
 // offscreen platform activates every window shown.)
 #include "viewer/DisplayWindow.h"
 
+#include "PageScript.h"
 #include "viewer/WindowPlacement.h"
 
 #include <QApplication>
@@ -42,15 +43,7 @@ void waitForUpdate(QSignalSpy& updated) {
 }
 
 QVariant evaluate(QWebEngineView* view, const QString& script) {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    while (!done)
-        QTest::qWait(10);
-    return result;
+    return corvane::testing::runScript(*view->page(), script);
 }
 
 QString text(QWebEngineView* view) {

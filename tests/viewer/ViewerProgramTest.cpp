@@ -2,6 +2,7 @@
 // the projector display, and --pdf of a played tournament of 20 teams as the
 // program publishes it, with the mistakes. (Which pages a PDF takes, in which
 // order, and how they are joined: PdfJoinTest.)
+#include "CaseTable.h"
 #include "PdfSummary.h"
 #include "PublishedTournament.h"
 
@@ -90,30 +91,17 @@ TEST_F(ViewerProgramTest, ShowsThePageGivenOrSaysWhyNotAndWritesNoPdfWithoutALea
                 page.setFileTime(QDateTime(QDate(2026, 12, 7), QTime(21, 34), Qt::UTC),
                                  QFileDevice::FileModificationTime));
     page.close();
-    // A relative path with a space after "--", as the desktop program passes it; a
-    // missing page; two pages; the projector display of the working directory;
-    // then the PDF's mistakes. The output, or a part of the errors when not 0.
-    // clang-format off
-    const std::tuple<QStringList, int, QString> runs[] = {
-        {{"--exit-after-load", "--", "Tournament 2/tournament.html"}, 0,
-         "Corvane Tournament Results - Corvane Tournament Software\nStandings\n"},
-        {{"--exit-after-load", "Tournament3/tournament.html"}, 0, "Tournament Results - Corvane "
-         "Tournament Software\nThe results have not been published yet.\n"},
-        {{"a.html", "b.html"}, 2, ""},
-        {{"--display", "--exit-after-load", "."}, 0, "Updated 21:34\nStandings\n"},
-        {{"--display"}, 2, ""},
-        {{"--pdf", "out.pdf", "Empty"}, 1, "holds no leader board"},
-        {{"--pdf", "out.pdf"}, 2, "No tournament folder given."},
-        {{"--pdf"}, 2, "--pdf needs the PDF file to write."},
-        {{"--pdf", "out.pdf", "Empty", "Other"}, 2, "Give one tournament folder only."}};
-    // clang-format on
-    for (const auto& [arguments, exitCode, said] : runs) {
-        const ViewerRun run = viewer(arguments);
-        EXPECT_EQ(run.exitCode, exitCode) << arguments.join(' ').toStdString();
-        if (exitCode == 0)
-            EXPECT_EQ(run.out, said) << run.err.toStdString();
+    // The arguments, the exit status, and the output, or a part of the errors when not 0.
+    for (const CaseRow& run : readCaseTable(CORVANE_VIEWER_CASES "/viewer-runs.tsv", 3)) {
+        const QStringList arguments = QString::fromStdString(run[0]).split('|');
+        const ViewerRun ran = viewer(arguments);
+        const int status = std::stoi(run[1]);
+        EXPECT_EQ(ran.exitCode, status) << run[0];
+        const QString said = QString::fromStdString(run[2]);
+        if (status == 0)
+            EXPECT_EQ(ran.out, said) << ran.err.toStdString();
         else
-            EXPECT_TRUE(run.err.contains(said)) << run.err.toStdString();
+            EXPECT_TRUE(ran.err.contains(said)) << ran.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath("out.pdf")));
 }

@@ -2,6 +2,7 @@
 // a team link followed by mouse and Back pressed, as a person would.
 #include "viewer/ViewerWindow.h"
 
+#include "CaseTable.h"
 #include "PdfSummary.h"
 #include "PublishedTournament.h"
 #include "viewer/WindowPlacement.h"
@@ -16,6 +17,7 @@
 #include <QToolBar>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -40,7 +42,6 @@ TEST(ViewerWindowTest, FollowsATeamLinkByMouseAndComesBack) {
     corvane::viewer::ViewerWindow window;
     window.show();
     ASSERT_TRUE(loads(window, [&] { window.OpenPage(page.fileName()); }));
-    EXPECT_EQ(window.windowTitle(), "Corvane Tournament Results - Corvane Tournament Software");
 
     // A click of the mouse, as a person makes it: Back skips navigations no person asked for.
     QWidget* surface = window.view()->focusProxy();
@@ -123,64 +124,34 @@ TEST(ViewerWindowTest, OpensWhereTheLastOneOfItsDirectoryWasKeptOnTheScreen) {
     EXPECT_NE(firstB.geometry().topLeft(), nextA.geometry().topLeft());
 }
 
+// A rectangle written "x y width height"; several with ";" between them.
+QList<QRect> rects(const std::string& text) {
+    QList<QRect> out;
+    std::istringstream all(text);
+    for (std::string one; std::getline(all, one, ';');) {
+        int x = 0, y = 0, width = 0, height = 0;
+        std::istringstream(one) >> x >> y >> width >> height;
+        out << QRect(x, y, width, height);
+    }
+    return out;
+}
+
+// Every placement keeps the window on its screen; the cases and why are in the table.
 TEST(ViewerWindowTest, PlacementKeepsTheWindowOnTheScreen) {
-    using corvane::viewer::placeViewer;
-    const QRect screen(0, 0, 1280, 800);
-    const int top = corvane::viewer::titleBarAllowance;
-    const QList<QRect> none;
-    const std::tuple<std::optional<QRect>, QRect, QList<QRect>, QRect> cases[] = {
-        // The first viewer: the whole table, centred, its title bar on the screen.
-        {std::nullopt, screen, none, QRect(110, 0, 1060, 768).translated(0, top)},
-        {std::nullopt, QRect(0, 0, 1000, 600), none, QRect(0, top, 1000, 568)},
-        // Where the last one was, when it still fits.
-        {QRect(40, 60, 1100, 600), screen, none, QRect(40, 60, 1100, 600)},
-        // Hanging off the bottom right: moved back in; too big: made smaller.
-        {QRect(900, 500, 1100, 600), screen, none, QRect(180, 200, 1100, 600)},
-        {QRect(-50, -50, 2000, 1500), screen, none, QRect(0, top, 1280, 800 - top)},
-        // On a second screen to the right.
-        {QRect(1400, 100, 1100, 600), QRect(1280, 0, 1920, 1080), none,
-         QRect(1400, 100, 1100, 600)},
-        // Narrower than the table (left so by a scaled-down screen): widened where it fits.
-        {QRect(40, 60, 640, 368), screen, none, QRect(40, 60, 1060, 368)},
-        {QRect(0, 32, 640, 368), QRect(0, 0, 640, 400), none, QRect(0, 32, 640, 368)},
-        // Another directory's viewer at the same place: moved off it, down and right.
-        {QRect(40, 60, 1100, 600), screen, {QRect(40, 60, 900, 500)}, QRect(72, 92, 1100, 600)},
-        {QRect(40, 60, 1100, 600),
-         screen,
-         {QRect(72, 92, 1, 1), QRect(40, 60, 1, 1)},
-         QRect(104, 124, 1100, 600)},
-        {std::nullopt, screen, {QRect(110, top, 1, 1)}, QRect(0, top, 1060, 768)},
-    };
-    for (const auto& [saved, available, others, placed] : cases)
-        EXPECT_EQ(placeViewer(saved, available, others), placed) << placed.x() << "," << placed.y();
-}
-
-// A size forced by the screen is not the organiser's: the size asked for is kept
-// until the organiser resizes the window.
-TEST(ViewerWindowTest, ASizeMadeToFitTheScreenIsNotRemembered) {
-    using corvane::viewer::rememberedPlacement;
-    const QRect placed(0, 32, 640, 368);
-    const QSize wanted(1060, 860);
-    const std::tuple<QRect, QRect, QSize, QRect> cases[] = {
-        {placed, placed, wanted, QRect(0, 32, 1060, 860)},
-        {placed.translated(10, 0), placed, wanted, QRect(10, 32, 1060, 860)},
-        {QRect(0, 32, 600, 300), placed, wanted, QRect(0, 32, 600, 300)},
-        {placed, placed, placed.size(), placed},
-    };
-    for (const auto& [current, at, asked, remembered] : cases)
-        EXPECT_EQ(rememberedPlacement(current, at, asked), remembered) << current.width();
-}
-
-// Out of full screen the projector display is a window that shows whole.
-TEST(ViewerWindowTest, TheDisplayOutOfFullScreenIsAWindowOnTheScreen) {
-    using corvane::viewer::normalDisplayGeometry;
-    const int top = corvane::viewer::titleBarAllowance;
-    const std::pair<QRect, QRect> cases[] = {
-        {QRect(0, 0, 1920, 1080), QRect(320, top + 175, 1280, 698)},
-        {QRect(1920, 0, 1280, 800), QRect(1920 + 213, top + 128, 853, 512)},
-    };
-    for (const auto& [available, normal] : cases)
-        EXPECT_EQ(normalDisplayGeometry(available), normal) << available.x();
+    using namespace corvane::viewer;
+    for (const corvane::testing::CaseRow& c :
+         corvane::testing::readCaseTable(CORVANE_VIEWER_CASES "/placements.tsv", 5)) {
+        const QRect first = rects(c[1]).value(0), second = rects(c[2]).value(0);
+        QRect placed;
+        if (c[0] == "viewer")
+            placed = placeViewer(c[1].empty() ? std::nullopt : std::optional(first), second,
+                                 rects(c[3]));
+        else if (c[0] == "remembered")
+            placed = rememberedPlacement(first, second, rects("0 0 " + c[3]).value(0).size());
+        else
+            placed = normalDisplayGeometry(first);
+        EXPECT_EQ(placed, rects(c[4]).value(0)) << c[0] << ": " << c[1] << ", " << c[2];
+    }
 }
 
 // "Open in Web Browser" without a browser says so; "Print" into a PDF file writes
