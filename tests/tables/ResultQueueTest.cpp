@@ -39,7 +39,7 @@ TEST_P(QueueCases, EndAsExpected) {
 }
 
 // A phone's entry of 150 to 120 for one team alone, and a second phone's.
-const std::string first = "phone-a1 150 120 0 waiting-other";
+const std::string firstEntry = "phone-a1 150 120 0 waiting-other";
 const std::string differs = "phone-b1 150 121 0 waiting-organiser";
 using enum ResultState;
 
@@ -49,11 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{
             "one phone, both teams", false, {"phone-a1 150 120 1 waiting-organiser"}, confirmed, 0},
         Case{"one phone, saved at once", true, {"phone-a1 150 120 1 saved"}, saved, 1},
-        Case{"entered by one team", true, {first}, entered, 0},
-        Case{"two phones agree", true, {first, "phone-b1 150 120 0 saved"}, saved, 1},
-        Case{"two phones differ", true, {first, differs}, mismatch, 0},
-        Case{"a mismatch mended", true, {first, differs, "phone-b2 150 120 0 saved"}, saved, 1},
-        Case{"retries of one entry confirm nothing", true, {first, first}, entered, 0}));
+        Case{"entered by one team", true, {firstEntry}, entered, 0},
+        Case{"two phones agree", true, {firstEntry, "phone-b1 150 120 0 saved"}, saved, 1},
+        Case{"two phones differ", true, {firstEntry, differs}, mismatch, 0},
+        Case{
+            "a mismatch mended", true, {firstEntry, differs, "phone-b2 150 120 0 saved"}, saved, 1},
+        Case{"retries of one entry confirm nothing", true, {firstEntry, firstEntry}, entered, 0}));
 
 TEST_F(ServiceTest, TheOrganiserAcceptsEditsOrRejects) {
     send(1, form("phone-a-001", "150", "120", true));
